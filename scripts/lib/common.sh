@@ -1,0 +1,40 @@
+# Shared by scripts/run and scripts/test: install what is missing, build a preset.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs the Debian packages given that are not installed yet.
+require_packages() {
+    local missing=()
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    if [ "${#missing[@]}" -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+# What building the program needs.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2 fontconfig)
+
+# Makes a C library locale available (the tests need one with a decimal comma).
+require_locale() {
+    local name=$1 # e.g. de_DE
+    if ! locale -a 2>/dev/null | grep -qix "$name.utf8"; then
+        as_root localedef -i "$name" -f UTF-8 "$name.UTF-8"
+    fi
+}
+
+build_preset() {
+    local preset=$1
+    cmake --preset "$preset" -S "$ROOT" >/dev/null
+    cmake --build --preset "$preset" --parallel "$(nproc)"
+}
