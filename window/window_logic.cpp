@@ -1,0 +1,73 @@
+#include "window_logic.h"
+
+#include <string_view>
+#include <utility>
+
+#include "format_value.h"
+#include "parse_number.h"
+#include "qt_text.h"
+#include "solve.h"
+#include "texts.h"
+
+namespace velmora {
+namespace {
+
+constexpr InputPair kStartupPair = PairOf(kBaseA, kBaseC);
+
+// Start-up values: plain integer text, not formatted.
+constexpr std::string_view kDefaultA = "16";
+constexpr std::string_view kDefaultC = "4";
+
+double ReadValue(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    return ParseNumber(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+}  // namespace
+
+WindowLogic::WindowLogic(WindowControls& controls, FormatSource format)
+    : controls_(controls), format_(std::move(format)) {}
+
+void WindowLogic::Load() {
+    ClearValues();
+    controls_.SelectPair(kStartupPair);  // runs PairChanged to the end first
+    controls_.SetValueText(kBaseA, ToQString(kDefaultA));
+    controls_.SetValueText(kBaseC, ToQString(kDefaultC));
+}
+
+void WindowLogic::PairChanged() {
+    for (Quantity q : kAllQuantities) {
+        controls_.SetValueText(q, QString());
+        controls_.SetValueReadOnly(q, true);
+        controls_.SetCheckMark(q, false);
+    }
+    const InputPair pair = controls_.SelectedPair();
+    if (!IsValidPair(pair)) return;
+    for (Quantity given : {PairAt(pair).first, PairAt(pair).second}) {
+        controls_.SetCheckMark(given, true);
+        controls_.SetValueReadOnly(given, false);
+    }
+}
+
+void WindowLogic::CommandClicked(int index) {
+    if (index == kCalculateCommand) ComputeValues();
+    if (index == kClearCommand) ClearValues();
+}
+
+void WindowLogic::ClearValues() {
+    for (Quantity q : kAllQuantities) controls_.SetValueText(q, QString());
+}
+
+void WindowLogic::ComputeValues() {
+    QuantityValues values{};
+    for (Quantity q : kAllQuantities) values[q] = ReadValue(controls_.ValueText(q));
+    const SolveResult result = Solve(controls_.SelectedPair(), values);
+    if (!result) {
+        controls_.SetExplanation(ToQString(texts::kInvalidData));
+        return;
+    }
+    const NumberFormat format = format_();
+    for (Quantity q : kAllQuantities) controls_.SetValueText(q, FormatValue((*result)[q], format));
+}
+
+}  // namespace velmora

@@ -1,0 +1,37 @@
+// What the main window does on start-up, on a change of pair and on its two
+// buttons. It works on the controls alone and keeps no copy of what they hold.
+#pragma once
+
+#include <functional>
+
+#include "number_format.h"
+#include "window_controls.h"
+
+namespace velmora {
+
+// Indices of the two buttons that share one click handler.
+enum Command : int { kCalculateCommand = 0, kClearCommand = 1 };
+
+class WindowLogic {
+  public:
+    // Where the regional number settings come from at each calculation.
+    using FormatSource = std::function<NumberFormat()>;
+
+    explicit WindowLogic(WindowControls& controls, FormatSource format = SystemNumberFormat);
+
+    // The window has been created: empty boxes, pair "a, c", the defaults.
+    void Load();
+    // The selected pair has changed, by the user or by the program.
+    void PairChanged();
+    // Command1(index) was clicked.
+    void CommandClicked(int index);
+
+    void ClearValues();
+    void ComputeValues();
+
+  private:
+    WindowControls& controls_;
+    FormatSource format_;
+};
+
+}  // namespace velmora
