@@ -1,0 +1,293 @@
+// The real window, driven by real input events.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <array>
+
+#include "qt_text.h"
+#include "texts.h"
+#include "velmora_window.h"
+
+namespace velmora {
+namespace {
+
+using Texts = std::array<const char*, kQuantityCount>;
+
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    template <typename T = QWidget>
+    T* Find(const QString& name) {
+        T* widget =
+            name == window.objectName() ? qobject_cast<T*>(&window) : window.findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QLineEdit* Box(int k) { return Find<QLineEdit>(QStringLiteral("Text2_%1").arg(k)); }
+    QCheckBox* Check(int k) { return Find<QCheckBox>(QStringLiteral("Check1_%1").arg(k)); }
+    QListWidget* List() { return Find<QListWidget>(QStringLiteral("List1")); }
+    QPlainTextEdit* Explanation() { return Find<QPlainTextEdit>(QStringLiteral("Text1_0")); }
+
+    void ClickPair(int row) {
+        QListWidget* list = List();
+        list->scrollToItem(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
+    void ClickCommand(int index) {
+        QTest::mouseClick(Find<QPushButton>(QStringLiteral("Command1_%1").arg(index)),
+                          Qt::LeftButton);
+    }
+    void TypeInto(int k, const char* text) {
+        QTest::mouseClick(Box(k), Qt::LeftButton);
+        QTest::keyClicks(Box(k), QString::fromUtf8(text));
+    }
+    void ExpectBoxes(const Texts& expected) {
+        for (int k = 0; k < kQuantityCount; ++k) {
+            EXPECT_EQ(Box(k)->text().toStdString(), expected[k]) << "Text2_" << k;
+        }
+    }
+    void ExpectGiven(int first, int second) {
+        for (int k = 0; k < kQuantityCount; ++k) {
+            const bool given = k == first || k == second;
+            EXPECT_EQ(Check(k)->isChecked(), given) << "Check1_" << k;
+            EXPECT_EQ(Box(k)->isReadOnly(), !given) << "Text2_" << k;
+        }
+    }
+    std::string ExplanationText() { return Explanation()->toPlainText().toStdString(); }
+
+    VelmoraWindow window;
+};
+
+TEST_F(WindowTest, ControlsStandWhereDesigned) {
+    struct Placement {
+        const char* name;
+        QRect rect;
+    };
+    const Placement placements[] = {
+        {"Label1", {72, 0, 305, 25}},       {"List1", {16, 32, 73, 156}},
+        {"Frame1", {112, 32, 145, 145}},    {"Picture1", {272, 32, 181, 166}},
+        {"Command1_0", {16, 192, 105, 25}}, {"Command1_1", {152, 192, 105, 25}},
+        {"Text1_0", {8, 224, 449, 201}},    {"Text1_1", {208, 304, 449, 121}},
+        {"Check1_0", {8, 16, 49, 27}},      {"Text2_0", {56, 16, 81, 27}},
+        {"Check1_1", {8, 40, 49, 27}},      {"Text2_1", {56, 40, 81, 27}},
+        {"Check1_2", {8, 64, 49, 27}},      {"Text2_2", {56, 64, 81, 27}},
+        {"Check1_3", {8, 88, 49, 27}},      {"Text2_3", {56, 88, 81, 27}},
+        {"Check1_4", {8, 112, 49, 27}},     {"Text2_4", {56, 112, 81, 27}},
+    };
+    EXPECT_EQ(window.size(), QSize(465, 430));
+    EXPECT_EQ(window.objectName(), QStringLiteral("Velmora"));
+    for (const Placement& p : placements) {
+        QWidget* widget = Find(QString::fromLatin1(p.name));
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), p.rect) << p.name;
+    }
+    // Check boxes and value boxes sit inside the frame.
+    EXPECT_EQ(Box(0)->parentWidget()->objectName(), QStringLiteral("Frame1"));
+    EXPECT_EQ(Check(4)->parentWidget()->objectName(), QStringLiteral("Frame1"));
+    EXPECT_EQ(Find(QStringLiteral("Picture1"))->contentsRect().size(), QSize(177, 162));
+}
+
+TEST_F(WindowTest, ShowsItsTextsExactly) {
+    EXPECT_EQ(window.windowTitle(), ToQString(texts::kWindowCaption));
+    EXPECT_TRUE(window.windowTitle().endsWith(QStringLiteral("  вписана окръжност в трапец")));
+    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_EQ(Find<QLabel>(QStringLiteral("Label1"))->text().toStdString(),
+              "Геометрия - трапец, вписана окръжност");
+    EXPECT_EQ(Find<QGroupBox>(QStringLiteral("Frame1"))->title().toStdString(), "Параметри");
+    EXPECT_EQ(Find<QPushButton>(QStringLiteral("Command1_0"))->text().toStdString(), "Изчисли");
+    EXPECT_EQ(Find<QPushButton>(QStringLiteral("Command1_1"))->text().toStdString(), "Изчисти");
+    const char* const captions[] = {"a, b", "a, c", "a, r", "a, P", "b, c",
+                                    "b, r", "c, r", "c, P", "r, P"};
+    ASSERT_EQ(List()->count(), 9);
+    for (int row = 0; row < 9; ++row)
+        EXPECT_EQ(List()->item(row)->text().toStdString(), captions[row]);
+    const char* const symbols[] = {"a", "b", "c", "r", "P"};
+    for (int k = 0; k < kQuantityCount; ++k) EXPECT_EQ(Check(k)->text().toStdString(), symbols[k]);
+
+    // The explanation shows the same 20 lines; the aphorism is there but hidden.
+    const QStringList lines = Explanation()->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 21);
+    EXPECT_EQ(lines[16].toStdString(), "((a-c)/2)^2 +  (2*r)^2 = ((a+c)/2)^2");
+    auto* aphorism = Find<QPlainTextEdit>(QStringLiteral("Text1_1"));
+    EXPECT_FALSE(aphorism->isVisible());
+    EXPECT_TRUE(aphorism->toPlainText().startsWith(QStringLiteral("Неприятното в това")));
+}
+
+TEST_F(WindowTest, ExplanationScrollsAndCannotBeEdited) {
+    QPlainTextEdit* box = Explanation();
+    EXPECT_TRUE(box->isReadOnly());
+    EXPECT_EQ(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_TRUE(box->verticalScrollBar()->isVisible());
+    EXPECT_GT(box->verticalScrollBar()->maximum(), 0);  // longer than the box
+    const QString before = box->toPlainText();
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("xyz"));
+    QTest::keyClick(box, Qt::Key_Delete);
+    EXPECT_EQ(box->toPlainText(), before);
+}
+
+TEST_F(WindowTest, PaintsItsColours) {
+    const QImage image = window.grab().toImage();
+    const auto near = [](QColor actual, QColor expected) {
+        return std::abs(actual.red() - expected.red()) <= 24 &&
+               std::abs(actual.green() - expected.green()) <= 24 &&
+               std::abs(actual.blue() - expected.blue()) <= 24;
+    };
+    const auto pixel = [&](const char* name, QPoint offset) {
+        QWidget* widget = Find(QString::fromLatin1(name));
+        return image.pixelColor(widget->mapTo(&window, offset) * image.devicePixelRatio());
+    };
+    const struct {
+        const char* name;
+        QPoint at;
+        QColor colour;
+    } samples[] = {
+        {"Velmora", {2, 2}, {192, 192, 255}},    {"Label1", {3, 3}, {255, 192, 128}},
+        {"Frame1", {140, 140}, {192, 192, 255}}, {"Check1_1", {44, 3}, {128, 128, 255}},
+        {"Picture1", {90, 5}, {255, 255, 255}},
+    };
+    for (const auto& s : samples) {
+        const QColor actual = pixel(s.name, s.at);
+        EXPECT_TRUE(near(actual, s.colour)) << s.name << " shows " << actual.name().toStdString();
+    }
+    // The style shades buttons with a gradient, but keeps their hue: green, red.
+    const struct {
+        const char* name;
+        int hue;
+    } buttons[] = {{"Command1_0", 120}, {"Command1_1", 0}};
+    for (const auto& b : buttons) {
+        const QColor actual = pixel(b.name, {52, 12});
+        EXPECT_NEAR(actual.hslHue(), b.hue, 6)
+            << b.name << " shows " << actual.name().toStdString();
+        EXPECT_GT(actual.hslSaturation(), 128)
+            << b.name << " shows " << actual.name().toStdString();
+    }
+}
+
+TEST_F(WindowTest, TabOrderAndInitialFocus) {
+    EXPECT_EQ(QApplication::focusWidget(), Explanation());
+    const char* const order[] = {"Command1_0", "Command1_1", "List1",   "Text2_0", "Text2_1",
+                                 "Text2_2",    "Text2_3",    "Text2_4", "Text1_0"};
+    for (const char* expected : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), expected);
+    }
+    for (int i = 0; i < 2; ++i) {
+        auto* button = Find<QPushButton>(QStringLiteral("Command1_%1").arg(i));
+        EXPECT_FALSE(button->isDefault());
+        EXPECT_FALSE(button->autoDefault());
+    }
+}
+
+TEST_F(WindowTest, StartupState) {
+    EXPECT_EQ(List()->currentRow(), 1);
+    ASSERT_EQ(List()->selectedItems().size(), 1);
+    EXPECT_EQ(List()->selectedItems().front()->text().toStdString(), "a, c");
+    ExpectBoxes({"16", "", "4", "", ""});
+    ExpectGiven(0, 2);
+    for (int k = 0; k < kQuantityCount; ++k) EXPECT_FALSE(Check(k)->isEnabled());
+    EXPECT_EQ(Explanation()->toPlainText(),
+              ToQString(texts::kExplanation).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+TEST_F(WindowTest, FullSession) {
+    ClickPair(5);  // b, r
+    ExpectBoxes({"", "", "", "", ""});
+    ExpectGiven(1, 3);
+    TypeInto(1, "10");
+    TypeInto(3, "4");
+    TypeInto(0, "99");  // read-only: ignored
+    ClickCommand(kCalculateCommand);
+    ExpectBoxes({"16.000", "10.000", "4.000", "4.000", "40.000"});
+
+    // Home selects "a, b" by keyboard; 25 and 10 describe no trapezoid.
+    List()->setFocus();
+    QTest::keyClick(List(), Qt::Key_Home);
+    ExpectGiven(0, 1);
+    ExpectBoxes({"", "", "", "", ""});
+    TypeInto(0, "25");
+    TypeInto(1, "10");
+    ClickCommand(kCalculateCommand);
+    EXPECT_EQ(ExplanationText(), "Грешни данни!");
+    ExpectBoxes({"25", "10", "", "", ""});
+
+    ClickCommand(kClearCommand);
+    ExpectBoxes({"", "", "", "", ""});
+    ExpectGiven(0, 1);
+    EXPECT_EQ(ExplanationText(), "Грешни данни!");
+
+    QTest::keyClick(List(), Qt::Key_Down);  // a, c
+    ExpectGiven(0, 2);
+}
+
+TEST_F(WindowTest, SameEntryAgainKeepsTheValues) {
+    ClickPair(1);  // already selected
+    ExpectBoxes({"16", "", "4", "", ""});
+    // Ctrl+click and Ctrl+Space would deselect in a plain list; here they do not.
+    QListWidget* list = List();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list->visualItemRect(list->item(1)).center());
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(list->currentRow(), 1);
+    ExpectBoxes({"16", "", "4", "", ""});
+}
+
+TEST_F(WindowTest, AnySelectionChangeRaisesThePairChange) {
+    // Through the accessibility interface, as a screen reader would select.
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(List());
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(list->tableInterface(), nullptr);
+    EXPECT_TRUE(list->tableInterface()->selectRow(8));  // r, P
+    ExpectGiven(3, 4);
+    ExpectBoxes({"", "", "", "", ""});
+    EXPECT_FALSE(list->tableInterface()->unselectRow(8));  // one entry stays selected
+
+    // Through the selection model alone, with the current row left alone.
+    List()->selectionModel()->select(List()->model()->index(6, 0),
+                                     QItemSelectionModel::ClearAndSelect);
+    ExpectGiven(2, 3);
+}
+
+TEST_F(WindowTest, CyrillicAndJunkTypedReadAsZero) {
+    QTest::mouseClick(Box(0), Qt::LeftButton);
+    Box(0)->selectAll();
+    QTest::sendKeyEvent(QTest::Click, Box(0), Qt::Key_unknown, QStringLiteral("д"), Qt::NoModifier);
+    EXPECT_EQ(Box(0)->text().toStdString(), "д");
+    ClickCommand(kCalculateCommand);  // a reads as 0
+    EXPECT_EQ(ExplanationText(), "Грешни данни!");
+    EXPECT_EQ(Box(0)->text().toStdString(), "д");
+}
+
+TEST_F(WindowTest, EveryControlHasAnAccessibleName) {
+    const char* const symbols[] = {"a", "b", "c", "r", "P"};
+    for (int k = 0; k < kQuantityCount; ++k) {
+        EXPECT_EQ(Box(k)->accessibleName().toStdString(), symbols[k]);
+        EXPECT_EQ(Check(k)->accessibleName().toStdString(), symbols[k]);
+    }
+    EXPECT_EQ(Find(QStringLiteral("Command1_0"))->accessibleName().toStdString(), "Изчисли");
+    EXPECT_EQ(Find(QStringLiteral("Command1_1"))->accessibleName().toStdString(), "Изчисти");
+    EXPECT_FALSE(List()->accessibleName().isEmpty());
+    EXPECT_FALSE(Explanation()->accessibleName().isEmpty());
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,24 @@
+// A group box whose caption sits on its top line and is drawn above the
+// controls inside, so that rows placed close under it never cut its letters.
+#pragma once
+
+#include <QGroupBox>
+
+class QLabel;
+
+namespace velmora {
+
+class CaptionedFrame : public QGroupBox {
+    Q_OBJECT
+  public:
+    CaptionedFrame(const QString& caption, QWidget* parent = nullptr);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void childEvent(QChildEvent* event) override;
+
+  private:
+    QLabel* caption_ = nullptr;
+};
+
+}  // namespace velmora

@@ -1,0 +1,225 @@
+#include "velmora_window.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <limits>
+
+#include "captioned_frame.h"
+#include "control_layout.h"
+#include "hamburger_icon.xpm"
+#include "pair_list.h"
+#include "qt_text.h"
+#include "texts.h"
+#include "trapezoid_figure.h"
+
+namespace velmora {
+namespace {
+
+const QColor kWindowColour(192, 192, 255);
+const QColor kLabelColour(255, 192, 128);
+const QColor kCheckColour(128, 128, 255);
+const std::array<QColor, 2> kCommandColours{QColor(128, 255, 128), QColor(255, 128, 128)};
+const std::array<std::string_view, 2> kCommandCaptions{texts::kCalculate, texts::kClear};
+
+QString IndexedName(const char* group, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(index);
+}
+
+void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+// A check box the user cannot change still shows its symbol in the normal
+// text colour, so that it reads as a label and not as greyed out.
+void KeepTextColourWhenDisabled(QWidget* widget) {
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+    }
+    widget->setPalette(palette);
+}
+
+void FillBackground(QWidget* widget, const QColor& colour) {
+    Paint(widget, widget->backgroundRole(), colour);
+    widget->setAutoFillBackground(true);
+}
+
+// The toolkit's text boxes separate lines with a line feed alone.
+QString ForTextBox(std::string_view crlfText) {
+    return ToQString(crlfText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QPlainTextEdit* MultiLineReadOnlyBox(QWidget* parent, const QString& text) {
+    auto* box = new QPlainTextEdit(text, parent);
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+}  // namespace
+
+void ConfigureApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+VelmoraWindow::VelmoraWindow(QWidget* parent)
+    : QWidget(parent), logic_(*this, [this] { return numberFormat_; }) {
+    setObjectName(QStringLiteral("Velmora"));
+    setWindowTitle(ToQString(texts::kWindowCaption));
+    setWindowIcon(QIcon(QPixmap(kHamburgerIcon)));
+    setFixedSize(layout::kClientWidth, layout::kClientHeight);
+    FillBackground(this, kWindowColour);
+    // Times New Roman where installed; otherwise a serif with Cyrillic.
+    QFont font(QStringLiteral("Times New Roman"), 12);
+    font.setStyleHint(QFont::Serif);
+    setFont(font);
+
+    BuildControls();
+    SetTabOrder();
+    BindEvents();
+    logic_.Load();
+    text1_[0]->setFocus();
+}
+
+void VelmoraWindow::BuildControls() {
+    label1_ = new QLabel(ToQString(texts::kTitle), this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setAlignment(Qt::AlignCenter);
+    label1_->setGeometry(layout::ToPixels(layout::kLabel1));
+    FillBackground(label1_, kLabelColour);
+
+    list1_ = new PairList(this);
+    list1_->setObjectName(QStringLiteral("List1"));
+    list1_->setGeometry(layout::ToPixels(layout::kList1));
+    list1_->setAccessibleName(ToQString(texts::kPairListName));
+    for (const PairDefinition& pair : kInputPairs) list1_->addItem(ToQString(pair.caption));
+
+    frame1_ = new CaptionedFrame(ToQString(texts::kParameters), this);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_->setGeometry(layout::ToPixels(layout::kFrame1));
+    FillBackground(frame1_, kWindowColour);
+    for (Quantity q : kAllQuantities) {
+        const QString symbol = ToQString(QuantitySymbol(q));
+        auto* check = new QCheckBox(symbol, frame1_);
+        check->setObjectName(IndexedName("Check1", q));
+        check->setGeometry(layout::ToPixels(layout::Check1(q)));
+        check->setEnabled(false);  // only the program sets the marks
+        check->setAccessibleName(symbol);
+        FillBackground(check, kCheckColour);
+        KeepTextColourWhenDisabled(check);
+        check1_[q] = check;
+
+        auto* box = new QLineEdit(frame1_);
+        box->setObjectName(IndexedName("Text2", q));
+        box->setGeometry(layout::ToPixels(layout::Text2(q)));
+        box->setMaxLength(std::numeric_limits<int>::max());
+        box->setAccessibleName(symbol);
+        text2_[q] = box;
+    }
+
+    picture1_ = new TrapezoidFigure(this);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    const QRect picture = layout::ToPixels(layout::kPicture1);
+    picture1_->setGeometry(picture.x(), picture.y(),
+                           layout::kFigureWidth + 2 * layout::kFigureBorder,
+                           layout::kFigureHeight + 2 * layout::kFigureBorder);
+    picture1_->setAccessibleName(ToQString(texts::kFigureName));
+
+    commands_ = new QButtonGroup(this);
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new QPushButton(ToQString(kCommandCaptions[i]), this);
+        button->setObjectName(IndexedName("Command1", i));
+        button->setGeometry(layout::ToPixels(layout::kCommand1[i]));
+        button->setAutoDefault(false);
+        button->setAccessibleName(button->text());
+        Paint(button, QPalette::Button, kCommandColours[i]);
+        commands_->addButton(button, i);
+        command1_[i] = button;
+    }
+
+    const std::array<QString, 2> texts{ForTextBox(texts::kExplanation),
+                                       ForTextBox(texts::kAphorism)};
+    for (int i = 0; i < 2; ++i) {
+        text1_[i] = MultiLineReadOnlyBox(this, texts[i]);
+        text1_[i]->setObjectName(IndexedName("Text1", i));
+        text1_[i]->setGeometry(layout::ToPixels(layout::kText1[i]));
+    }
+    text1_[0]->setAccessibleName(ToQString(texts::kExplanationName));
+    text1_[1]->hide();  // the aphorism is never shown
+}
+
+// Text1(0), Text1(1), Label1, Picture1, Command1(0), Command1(1), List1, Frame1,
+// Check1(0), Text2(0), Check1(1..4), Text2(1..4); Qt passes over the controls
+// that cannot take focus (hidden, disabled, or static).
+void VelmoraWindow::SetTabOrder() {
+    std::vector<QWidget*> order{text1_[0],    text1_[1], label1_, picture1_,  command1_[0],
+                                command1_[1], list1_,    frame1_, check1_[0], text2_[0]};
+    for (int k = 1; k < kQuantityCount; ++k) order.push_back(check1_[k]);
+    for (int k = 1; k < kQuantityCount; ++k) order.push_back(text2_[k]);
+    std::erase_if(order, [](QWidget* w) { return !(w->focusPolicy() & Qt::TabFocus); });
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void VelmoraWindow::BindEvents() {
+    // Bound to the selection itself, so that mouse, keyboard, accessibility
+    // tools and the program all raise the pair change alike.
+    connect(list1_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { logic_.PairChanged(); });
+    connect(commands_, &QButtonGroup::idClicked, this,
+            [this](int index) { logic_.CommandClicked(index); });
+}
+
+void VelmoraWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LocaleChange) numberFormat_ = SystemNumberFormat();
+    QWidget::changeEvent(event);
+}
+
+QString VelmoraWindow::ValueText(Quantity k) const {
+    return text2_[k]->text();
+}
+
+void VelmoraWindow::SetValueText(Quantity k, const QString& text) {
+    text2_[k]->setText(text);
+    text2_[k]->setCursorPosition(0);  // show the start of a long value
+}
+
+void VelmoraWindow::SetValueReadOnly(Quantity k, bool readOnly) {
+    text2_[k]->setReadOnly(readOnly);
+}
+
+void VelmoraWindow::SetCheckMark(Quantity k, bool checked) {
+    check1_[k]->setChecked(checked);
+}
+
+InputPair VelmoraWindow::SelectedPair() const {
+    const QModelIndexList rows = list1_->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+void VelmoraWindow::SelectPair(InputPair pair) {
+    list1_->setCurrentRow(pair);
+}
+
+void VelmoraWindow::SetExplanation(const QString& text) {
+    text1_[0]->setPlainText(text);
+}
+
+}  // namespace velmora
