@@ -1,0 +1,155 @@
+// Arbitrary bytes through the whole calculation path: pair, five box texts,
+// ParseNumber, Solve, FormatValue in several regional formats. Aborts when an
+// invariant of a calculation breaks, not only on a crash.
+#include <QLocale>
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "format_value.h"
+#include "parse_number.h"
+#include "solve.h"
+
+namespace {
+
+using velmora::kQuantityCount;
+using velmora::QuantityValues;
+
+void Check(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "invariant broken: %s\n", what);
+        std::abort();
+    }
+}
+
+// The validity test of the pair, evaluated straight from its definition on
+// the given values: nullopt where the pair has no test.
+std::optional<double> TestQuantity(velmora::InputPair pair, const QuantityValues& in) {
+    using namespace velmora;
+    const double a = in[0], b = in[1], c = in[2], r = in[3], P = in[4];
+    switch (pair) {
+        case PairOf(kBaseA, kLegB):
+            return a * (2.0 * b - a);
+        case PairOf(kBaseA, kBaseC):
+            return a * c;
+        case PairOf(kBaseA, kPerimeterP):
+            return a * (2.0 * (P / 4.0) - a);
+        case PairOf(kLegB, kBaseC):
+            return (2.0 * b - c) * c;
+        case PairOf(kLegB, kRadiusR):
+            return b * b - (4.0 * r) * r;
+        case PairOf(kBaseC, kPerimeterP):
+            return (P / 2.0 - c) * c;
+        case PairOf(kRadiusR, kPerimeterP):
+            return (P * P) / 4.0 - (16.0 * r) * r;
+        default:
+            return std::nullopt;
+    }
+}
+
+// A refusal that is neither the pair's test nor a zero divisor can only come
+// from the range of a double: the same figure scaled down by a power of two
+// (which every formula carries through exactly) must then be valid.
+void CheckRefusal(velmora::InputPair pair, const QuantityValues& given,
+                  std::optional<double> test) {
+    const velmora::PairDefinition& row = velmora::PairAt(pair);
+    const double x = given[row.first];
+    const double y = given[row.second];
+    if (test && !(*test > 0.0)) return;
+    if ((pair == velmora::PairOf(velmora::kBaseA, velmora::kRadiusR) ||
+         pair == velmora::PairOf(velmora::kBaseC, velmora::kRadiusR)) &&
+        x == 0.0) {
+        return;  // the dividing base is zero
+    }
+    if (!std::isfinite(x) || !std::isfinite(y)) return;
+    const double larger = std::max(std::fabs(x), std::fabs(y));
+    const double smaller = std::min(std::fabs(x), std::fabs(y));
+    if (larger == 0.0 || (smaller != 0.0 && larger / smaller > 0x1p400)) return;
+    const int exponent = std::ilogb(larger);
+    QuantityValues scaled{};
+    scaled[row.first] = std::ldexp(x, -exponent);
+    scaled[row.second] = std::ldexp(y, -exponent);
+    Check(velmora::Solve(pair, scaled).has_value(), "refused a figure for no reason but its size");
+}
+
+std::vector<velmora::NumberFormat> Formats() {
+    std::vector<velmora::NumberFormat> formats;
+    for (const char* name : {"C", "en_US", "de_DE", "bg_BG", "hi_IN", "ar_EG", "fr_CH"}) {
+        formats.push_back(velmora::NumberFormatOf(QLocale(QString::fromLatin1(name))));
+    }
+    velmora::NumberFormat windows;  // Control Panel choices no locale carries
+    windows.leadingZero = false;
+    windows.negativeStyle = velmora::NegativeStyle::Parentheses;
+    formats.push_back(windows);
+    return formats;
+}
+
+void CheckFormatted(double value, const velmora::NumberFormat& format) {
+    const QString text = FormatValue(value, format);
+    const bool parentheses = text.endsWith(QLatin1Char(')'));
+    const QString body = parentheses ? text.chopped(1) : text;
+    Check(body.size() >= 4, "formatted text too short");
+    Check(body.sliced(0, body.size() - 3).endsWith(format.decimalSeparator),
+          "no decimal separator before the last three characters");
+    for (QChar digit : body.sliced(body.size() - 3)) {
+        Check(digit.isDigit(), "not three decimals");
+    }
+    for (const char* word : {"inf", "nan", "e+", "e-", "E"}) {
+        Check(!text.contains(QLatin1String(word), Qt::CaseInsensitive), "exponent, inf or nan");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const std::vector<velmora::NumberFormat> formats = Formats();
+    if (size == 0) return 0;
+    const velmora::InputPair pair = static_cast<int>(data[0] % 11) - 1;  // -1..9: some outside
+
+    // Five box texts separated by the unit separator byte.
+    std::array<std::string_view, kQuantityCount> boxes{};
+    std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
+    for (auto& box : boxes) {
+        const auto end = rest.find('\x1f');
+        box = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    }
+    QuantityValues given{};
+    for (int k = 0; k < kQuantityCount; ++k) given[k] = velmora::ParseNumber(boxes[k]);
+
+    const velmora::SolveResult result = velmora::Solve(pair, given);
+    if (!velmora::IsValidPair(pair)) {
+        Check(!result, "a pair outside the table gave a result");
+        return 0;
+    }
+    const velmora::PairDefinition& row = velmora::PairAt(pair);
+    const std::optional<double> test = TestQuantity(pair, given);
+    if (test && !(*test > 0.0)) Check(!result, "a failed test gave a result");
+    if (!result) {
+        CheckRefusal(pair, given, test);
+        return 0;
+    }
+    Check(!test || *test > 0.0, "a result despite a failed test");
+    for (double value : *result)
+        Check(std::isfinite(value), "a valid result holds a non-finite value");
+    Check((*result)[row.first] == given[row.first] && (*result)[row.second] == given[row.second],
+          "a given value changed");
+
+    for (const velmora::NumberFormat& format : formats) {
+        for (double value : *result) CheckFormatted(value, format);
+    }
+    // In the plain format, a shown value reads back within half a thousandth.
+    for (double value : *result) {
+        const QByteArray text = FormatValue(value, formats.front()).toUtf8();
+        const double back = velmora::ParseNumber(std::string_view(text.constData(), text.size()));
+        Check(std::fabs(back - value) <= 0.0005 + std::fabs(value) * 1e-15, "shown value drifts");
+    }
+    return 0;
+}
