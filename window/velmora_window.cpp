@@ -77,6 +77,7 @@ QPlainTextEdit* MultiLineReadOnlyBox(QWidget* parent, const QString& text) {
 void ConfigureApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Velmora"));
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 

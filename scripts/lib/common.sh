@@ -23,7 +23,7 @@ require_packages() {
 }
 
 # What building the program needs.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2 fontconfig)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2 fontconfig)
 
 # Makes a C library locale available (the tests need one with a decimal comma).
 require_locale() {

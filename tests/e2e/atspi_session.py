@@ -1,0 +1,177 @@
+#!/usr/bin/python3
+"""Uses the calculator only through the accessibility interface (AT-SPI), as a
+screen reader user's tools do: finds the controls by role and name, picks a
+pair with the keyboard, types values, presses the buttons and reads back."""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+KEY_DOWN, KEY_HOME, KEY_TAB = 0xFF54, 0xFF50, 0xFF09
+STARTUP_FIGURE = ["16.000", "10.000", "4.000", "4.000", "40.000"]
+SYMBOLS = ["a", "b", "c", "r", "P"]
+
+
+def wait_for(what, predicate, timeout=10.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        try:
+            if predicate():
+                return
+        except Exception:  # the tree may be mid-update
+            pass
+        time.sleep(0.05)
+    raise AssertionError("timed out waiting for " + what)
+
+
+def find(root, role, name):
+    found = pyatspi.findDescendant(root, lambda n: n is not None and n.getRole() == role and n.name == name)
+    if found is None:
+        raise AssertionError(f"no {role} named {name!r}")
+    return found
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+class Calculator:
+    def __init__(self, app):
+        self.boxes = [find(app, pyatspi.ROLE_TEXT, s) for s in SYMBOLS]
+        self.checks = [find(app, pyatspi.ROLE_CHECK_BOX, s) for s in SYMBOLS]
+        self.pairs = find(app, pyatspi.ROLE_LIST, "Дадени величини")
+        self.explanation = find(app, pyatspi.ROLE_TEXT, "Обяснение")
+        self.calculate = find(app, pyatspi.ROLE_PUSH_BUTTON, "Изчисли")
+        self.clear = find(app, pyatspi.ROLE_PUSH_BUTTON, "Изчисти")
+
+    def values(self):
+        return [text_of(box) for box in self.boxes]
+
+    def selected_pair(self):
+        selected = [item.name for item in self.pairs
+                    if item is not None and item.getState().contains(pyatspi.STATE_SELECTED)]
+        assert len(selected) == 1, f"selected entries: {selected}"
+        return selected[0]
+
+    def given(self):
+        return [SYMBOLS[k] for k, check in enumerate(self.checks)
+                if check.getState().contains(pyatspi.STATE_CHECKED)]
+
+    def press(self, button):
+        button.queryAction().doAction(0)
+
+    def focus(self, target):
+        if target is self.pairs:
+            # Qt's list offers no focus action; a keyboard user tabs to it
+            # from the Clear button, which comes right before it.
+            self.focus(self.clear)
+            self.keys(KEY_TAB)
+        else:
+            target.queryComponent().grabFocus()
+        wait_for(f"focus on {target.name}", lambda: target.getState().contains(pyatspi.STATE_FOCUSED))
+
+    def keys(self, *keysyms):
+        for keysym in keysyms:
+            pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+
+    def choose_pair(self, *keysyms):
+        self.focus(self.pairs)
+        self.keys(*keysyms)
+
+    def type(self, symbol, text):
+        box = self.boxes[SYMBOLS.index(symbol)]
+        self.focus(box)
+        pyatspi.Registry.generateKeyboardEvent(0, text, pyatspi.KEY_STRING)
+        wait_for(f"{text!r} in box {symbol}", lambda: text_of(box) == text)
+
+    def expect_values(self, expected, why):
+        wait_for(f"{expected} ({why})", lambda: self.values() == expected)
+
+
+def scenarios(calc):
+    # Start-up state.
+    assert calc.selected_pair() == "a, c", calc.selected_pair()
+    assert calc.given() == ["a", "c"], calc.given()
+    assert calc.values() == ["16", "", "4", "", ""], calc.values()
+    assert text_of(calc.explanation).startswith("В равнобедрения трапец ABCD")
+    yield "start-up state"
+
+    calc.press(calc.calculate)
+    calc.expect_values(STARTUP_FIGURE, "Calculate after start-up")
+    yield "Calculate after start-up"
+
+    calc.choose_pair(KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN)  # a, c -> b, r
+    wait_for("pair b, r", lambda: calc.selected_pair() == "b, r")
+    assert calc.given() == ["b", "r"], calc.given()
+    calc.expect_values(["", "", "", "", ""], "a new pair empties the boxes")
+    calc.type("b", "10")
+    calc.type("r", "4")
+    calc.press(calc.calculate)
+    calc.expect_values(STARTUP_FIGURE, "b = 10, r = 4")
+    yield "pair b, r chosen with the keyboard"
+
+    calc.choose_pair(KEY_HOME)
+    wait_for("pair a, b", lambda: calc.selected_pair() == "a, b")
+    calc.type("a", "25")
+    calc.type("b", "10")
+    calc.press(calc.calculate)
+    wait_for("the invalid-data message", lambda: text_of(calc.explanation) == "Грешни данни!")
+    assert calc.values() == ["25", "10", "", "", ""], calc.values()
+    yield "invalid data"
+
+    calc.press(calc.clear)
+    calc.expect_values(["", "", "", "", ""], "Clear")
+    assert calc.given() == ["a", "b"], calc.given()
+    assert text_of(calc.explanation) == "Грешни данни!"
+    yield "Clear"
+
+    calc.choose_pair(KEY_DOWN)
+    wait_for("pair a, c", lambda: calc.selected_pair() == "a, c")
+    calc.type("a", "2,5")
+    calc.type("c", "8")
+    calc.press(calc.calculate)
+    calc.expect_values(["2.000", "5.000", "8.000", "2.000", "20.000"], "2,5 reads as 2")
+    yield "a comma ends the number"
+
+
+def main():
+    program = sys.argv[1]
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+               LC_ALL="C.UTF-8")
+    desktop = pyatspi.Registry.getDesktop(0)
+    process = subprocess.Popen([program], env=env)
+    passed = failed = 0
+    try:
+        def application():
+            return next((a for a in desktop if a is not None and a.name == "Velmora"), None)
+        wait_for("the Velmora application on the accessibility bus", lambda: application() is not None)
+        app = application()
+        wait_for("the controls", lambda: Calculator(app) is not None)
+        calc = Calculator(app)
+        steps = scenarios(calc)
+        while True:
+            try:
+                name = next(steps)
+            except StopIteration:
+                break
+            except Exception as error:  # a failed check, or the program gone
+                failed += 1
+                print(f"FAIL after {passed} scenarios: {error}", flush=True)
+                break
+            passed += 1
+            print(f"ok - {name}", flush=True)
+        if process.poll() is not None:
+            failed += 1
+            print("FAIL: the program ended", flush=True)
+    finally:
+        process.terminate()
+        process.wait(timeout=10)
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
