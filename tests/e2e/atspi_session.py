@@ -87,6 +87,16 @@ class Calculator:
         pyatspi.Registry.generateKeyboardEvent(0, text, pyatspi.KEY_STRING)
         wait_for(f"{text!r} in box {symbol}", lambda: text_of(box) == text)
 
+    def calculate_with(self, pair_keys, pair, first, second):
+        """Chooses a pair with the keyboard, types its two values, presses Calculate."""
+        self.choose_pair(*pair_keys)
+        wait_for(f"pair {pair}", lambda: self.selected_pair() == pair)
+        assert self.given() == pair.split(", "), self.given()
+        self.expect_values(["", "", "", "", ""], "a new pair empties the boxes")
+        for symbol, text in zip(pair.split(", "), (first, second)):
+            self.type(symbol, text)
+        self.press(self.calculate)
+
     def expect_values(self, expected, why):
         wait_for(f"{expected} ({why})", lambda: self.values() == expected)
 
@@ -103,21 +113,11 @@ def scenarios(calc):
     calc.expect_values(STARTUP_FIGURE, "Calculate after start-up")
     yield "Calculate after start-up"
 
-    calc.choose_pair(KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN)  # a, c -> b, r
-    wait_for("pair b, r", lambda: calc.selected_pair() == "b, r")
-    assert calc.given() == ["b", "r"], calc.given()
-    calc.expect_values(["", "", "", "", ""], "a new pair empties the boxes")
-    calc.type("b", "10")
-    calc.type("r", "4")
-    calc.press(calc.calculate)
+    calc.calculate_with([KEY_DOWN] * 4, "b, r", "10", "4")  # from a, c
     calc.expect_values(STARTUP_FIGURE, "b = 10, r = 4")
     yield "pair b, r chosen with the keyboard"
 
-    calc.choose_pair(KEY_HOME)
-    wait_for("pair a, b", lambda: calc.selected_pair() == "a, b")
-    calc.type("a", "25")
-    calc.type("b", "10")
-    calc.press(calc.calculate)
+    calc.calculate_with([KEY_HOME], "a, b", "25", "10")
     wait_for("the invalid-data message", lambda: text_of(calc.explanation) == "Грешни данни!")
     assert calc.values() == ["25", "10", "", "", ""], calc.values()
     yield "invalid data"
@@ -128,11 +128,7 @@ def scenarios(calc):
     assert text_of(calc.explanation) == "Грешни данни!"
     yield "Clear"
 
-    calc.choose_pair(KEY_DOWN)
-    wait_for("pair a, c", lambda: calc.selected_pair() == "a, c")
-    calc.type("a", "2,5")
-    calc.type("c", "8")
-    calc.press(calc.calculate)
+    calc.calculate_with([KEY_DOWN], "a, c", "2,5", "8")
     calc.expect_values(["2.000", "5.000", "8.000", "2.000", "20.000"], "2,5 reads as 2")
     yield "a comma ends the number"
 
