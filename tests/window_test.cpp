@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,6 +128,20 @@ TEST_F(WindowTest, ShowsItsTextsExactly) {
     auto* aphorism = Find<QPlainTextEdit>(QStringLiteral("Text1_1"));
     EXPECT_FALSE(aphorism->isVisible());
     EXPECT_TRUE(aphorism->toPlainText().startsWith(QStringLiteral("Неприятното в това")));
+}
+
+TEST_F(WindowTest, OneSerifFontAt12PointForEveryControl) {
+    const QFontInfo info(window.font());
+    EXPECT_TRUE(info.family() == QStringLiteral("Times New Roman") ||
+                info.family() == QStringLiteral("Liberation Serif"))
+        << info.family().toStdString();
+    EXPECT_EQ(info.pointSize(), 12);
+    EXPECT_EQ(info.style(), QFont::StyleNormal);
+    EXPECT_EQ(info.weight(), QFont::Normal);
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        EXPECT_FALSE(child->testAttribute(Qt::WA_SetFont)) << child->objectName().toStdString();
+        EXPECT_EQ(child->font(), window.font()) << child->objectName().toStdString();
+    }
 }
 
 TEST_F(WindowTest, ExplanationScrollsAndCannotBeEdited) {

@@ -3,7 +3,6 @@
 #include <QChildEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QStyleOptionFrame>
 
 namespace velmora {
 namespace {
@@ -19,15 +18,19 @@ CaptionedFrame::CaptionedFrame(const QString& caption, QWidget* parent)
     caption_->adjustSize();
 }
 
+// An etched line around the contents, broken by the caption. Drawn here
+// rather than by the style, which would load its frame image from a file
+// (and every image-format plugin with it) at start-up.
 void CaptionedFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect gap = caption_->geometry().adjusted(-kCaptionGap, 0, kCaptionGap, 0);
     painter.setClipRegion(QRegion(rect()).subtracted(gap));
-    QStyleOptionFrame option;
-    option.initFrom(this);
-    option.rect = rect().adjusted(0, caption_->height() / 2, 0, 0);
-    option.lineWidth = 1;
-    style()->drawPrimitive(QStyle::PE_FrameGroupBox, &option, &painter, this);
+    const QRect line = rect().adjusted(0, caption_->height() / 2, -2, -2);
+    const QColor background = palette().color(backgroundRole());
+    painter.setPen(background.darker(150));
+    painter.drawRect(line);
+    painter.setPen(background.lighter(125));
+    painter.drawRect(line.translated(1, 1));
 }
 
 void CaptionedFrame::childEvent(QChildEvent* event) {

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -72,6 +73,23 @@ QPlainTextEdit* MultiLineReadOnlyBox(QWidget* parent, const QString& text) {
     return box;
 }
 
+// Times New Roman where installed; otherwise its metric twin or another serif
+// with Cyrillic. Naming an installed family spares the font system a slow
+// search for a substitute at start-up.
+QFont WindowFont() {
+    QString family = QStringLiteral("Times New Roman");
+    for (const QString& candidate :
+         {family, QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}) {
+        if (QFontDatabase::hasFamily(candidate)) {
+            family = candidate;
+            break;
+        }
+    }
+    QFont font(family, 12);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
 }  // namespace
 
 void ConfigureApplication(QApplication& app) {
@@ -88,10 +106,7 @@ VelmoraWindow::VelmoraWindow(QWidget* parent)
     setWindowIcon(QIcon(QPixmap(kHamburgerIcon)));
     setFixedSize(layout::kClientWidth, layout::kClientHeight);
     FillBackground(this, kWindowColour);
-    // Times New Roman where installed; otherwise a serif with Cyrillic.
-    QFont font(QStringLiteral("Times New Roman"), 12);
-    font.setStyleHint(QFont::Serif);
-    setFont(font);
+    setFont(WindowFont());
 
     BuildControls();
     SetTabOrder();
