@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -290,6 +291,18 @@ TEST_F(WindowTest, CyrillicAndJunkTypedReadAsZero) {
     ClickCommand(kCalculateCommand);  // a reads as 0
     EXPECT_EQ(ExplanationText(), "Грешни данни!");
     EXPECT_EQ(Box(0)->text().toStdString(), "д");
+}
+
+TEST_F(WindowTest, ValueBoxesTakeTextOfAnyLength) {
+    const QString longText(40000, QLatin1Char('7'));
+    QApplication::clipboard()->setText(longText + QStringLiteral("\n1"));
+    QTest::mouseClick(Box(0), Qt::LeftButton);
+    Box(0)->selectAll();
+    QTest::keyClick(Box(0), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_GE(Box(0)->text().size(), 40000);
+    EXPECT_TRUE(Box(0)->text().startsWith(longText));
+    ClickCommand(kCalculateCommand);  // far beyond a double: invalid data
+    EXPECT_EQ(ExplanationText(), "Грешни данни!");
 }
 
 TEST_F(WindowTest, EveryControlHasAnAccessibleName) {

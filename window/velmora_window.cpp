@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFontDatabase>
-#include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
