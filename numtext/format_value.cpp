@@ -78,8 +78,4 @@ QString FormatValue(double value, const NumberFormat& format) {
     return out.Take();
 }
 
-QString FormatValue(double value) {
-    return FormatValue(value, SystemNumberFormat());
-}
-
 }  // namespace velmora

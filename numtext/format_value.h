@@ -12,7 +12,4 @@ namespace velmora {
 // Only finite values are shown; the solver never returns anything else.
 QString FormatValue(double value, const NumberFormat& format);
 
-// The same in the user's regional settings.
-QString FormatValue(double value);
-
 }  // namespace velmora
