@@ -1,5 +1,6 @@
 #include "format_value.h"
 
+#include <QVarLengthArray>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -18,6 +19,8 @@ bool IsGroupBoundary(int digitsToTheRight, const NumberFormat& format) {
     return (digitsToTheRight - format.firstGroupSize) % higher == 0;
 }
 
+// Collects UTF-16 text in one buffer (on the stack for ordinary values) and
+// makes a QString of it once.
 class LocalizedWriter {
   public:
     explicit LocalizedWriter(const NumberFormat& format) : format_(format) {}
@@ -30,25 +33,31 @@ class LocalizedWriter {
             Digit(digits[static_cast<std::size_t>(i)]);
             const int right = count - 1 - i;
             if (grouped && right > 0 && IsGroupBoundary(right, format_)) {
-                text_ += format_.groupSeparator;
+                Append(format_.groupSeparator);
             }
         }
     }
-    void Append(const QString& text) { text_ += text; }
-    QString Take() { return std::move(text_); }
+    void Append(const QString& text) {
+        text_.append(reinterpret_cast<const char16_t*>(text.utf16()), text.size());
+    }
+    QString Take() const {
+        return QString(reinterpret_cast<const QChar*>(text_.data()),
+                       static_cast<qsizetype>(text_.size()));
+    }
 
   private:
     void Digit(char ascii) {
         const char32_t codePoint = format_.zeroDigit + static_cast<char32_t>(ascii - '0');
-        if (codePoint < 0x10000) {
-            text_ += QChar(static_cast<char16_t>(codePoint));
+        if (QChar::requiresSurrogates(codePoint)) {
+            text_.push_back(QChar::highSurrogate(codePoint));
+            text_.push_back(QChar::lowSurrogate(codePoint));
         } else {
-            text_ += QString::fromUcs4(&codePoint, 1);
+            text_.push_back(static_cast<char16_t>(codePoint));
         }
     }
 
     const NumberFormat& format_;
-    QString text_;
+    QVarLengthArray<char16_t, 64> text_;
 };
 
 }  // namespace
