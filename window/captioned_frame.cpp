@@ -1,21 +1,41 @@
 #include "captioned_frame.h"
 
 #include <QChildEvent>
-#include <QLabel>
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace velmora {
 namespace {
 constexpr int kCaptionLeft = 8;
 constexpr int kCaptionGap = 2;  // free line on each side of the caption
+
+// Draws the frame's title. A plain widget rather than a QLabel, so that screen
+// readers hear the title once, as the name of the group.
+class CaptionPainter : public QWidget {
+  public:
+    explicit CaptionPainter(QGroupBox* frame) : QWidget(frame), frame_(frame) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        const QFontMetrics metrics(font());
+        resize(metrics.horizontalAdvance(frame->title()), metrics.height());
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, frame_->title());
+    }
+
+  private:
+    const QGroupBox* frame_;
+};
+
 }  // namespace
 
 CaptionedFrame::CaptionedFrame(const QString& caption, QWidget* parent)
     : QGroupBox(caption, parent) {
-    caption_ = new QLabel(caption, this);
-    caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    caption_ = new CaptionPainter(this);
     caption_->move(kCaptionLeft, 0);
-    caption_->adjustSize();
 }
 
 // An etched line around the contents, broken by the caption. Drawn here

@@ -4,8 +4,6 @@
 
 #include <QGroupBox>
 
-class QLabel;
-
 namespace velmora {
 
 class CaptionedFrame : public QGroupBox {
@@ -18,7 +16,7 @@ class CaptionedFrame : public QGroupBox {
     void childEvent(QChildEvent* event) override;
 
   private:
-    QLabel* caption_ = nullptr;
+    QWidget* caption_ = nullptr;  // paints the title; the group box itself names it
 };
 
 }  // namespace velmora
