@@ -1,9 +1,10 @@
 #include "format_value.h"
 
-#include <QVarLengthArray>
 #include <charconv>
 #include <cmath>
 #include <string_view>
+
+#include "utf16.h"
 
 namespace velmora {
 namespace {
@@ -12,57 +13,78 @@ namespace {
 // 309 integer digits, the period and the decimals.
 constexpr int kMaxFixedLength = 320;
 
-bool IsGroupBoundary(int digitsToTheRight, const NumberFormat& format) {
-    if (digitsToTheRight < format.firstGroupSize) return false;
-    if (digitsToTheRight == format.firstGroupSize) return true;
-    const int higher = format.higherGroupSize > 0 ? format.higherGroupSize : format.firstGroupSize;
-    return (digitsToTheRight - format.firstGroupSize) % higher == 0;
+// Whether a group separator stands between the digit with `right` digits to
+// its right and that digit's right-hand neighbour.
+bool IsGroupBoundary(int right, const NumberFormat& format) {
+    int boundary = 0;
+    const auto& sizes = format.groupSizes;
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        if (sizes[i] <= 0) return false;
+        boundary += sizes[i];
+        if (right == boundary) return true;
+        if (right < boundary) return false;
+    }
+    if (!format.repeatLastGroup || sizes.empty()) return false;
+    return (right - boundary) % sizes.back() == 0;
 }
 
-// Collects UTF-16 text in one buffer (on the stack for ordinary values) and
-// makes a QString of it once.
 class LocalizedWriter {
   public:
-    explicit LocalizedWriter(const NumberFormat& format) : format_(format) {}
+    explicit LocalizedWriter(const NumberFormat& format) : format_(format) { text_.reserve(32); }
 
     void Digits(std::string_view digits, bool grouped) {
         const int count = static_cast<int>(digits.size());
-        grouped = grouped && format_.firstGroupSize > 0 &&
-                  count >= format_.firstGroupSize + format_.minimumGroupingDigits;
+        grouped = grouped && !format_.groupSizes.empty() && !format_.groupSeparator.empty() &&
+                  count >= format_.groupSizes.front() + format_.minimumGroupingDigits;
         for (int i = 0; i < count; ++i) {
             Digit(digits[static_cast<std::size_t>(i)]);
             const int right = count - 1 - i;
             if (grouped && right > 0 && IsGroupBoundary(right, format_)) {
-                Append(format_.groupSeparator);
+                text_ += format_.groupSeparator;
             }
         }
     }
-    void Append(const QString& text) {
-        text_.append(reinterpret_cast<const char16_t*>(text.utf16()), text.size());
-    }
-    QString Take() const {
-        return QString(reinterpret_cast<const QChar*>(text_.data()),
-                       static_cast<qsizetype>(text_.size()));
-    }
+    void Append(std::u16string_view text) { text_ += text; }
+    std::u16string Take() { return std::move(text_); }
 
   private:
     void Digit(char ascii) {
-        const char32_t codePoint = format_.zeroDigit + static_cast<char32_t>(ascii - '0');
-        if (QChar::requiresSurrogates(codePoint)) {
-            text_.push_back(QChar::highSurrogate(codePoint));
-            text_.push_back(QChar::lowSurrogate(codePoint));
-        } else {
-            text_.push_back(static_cast<char16_t>(codePoint));
-        }
+        AppendCodePoint(text_, format_.zeroDigit + static_cast<char32_t>(ascii - '0'));
     }
 
     const NumberFormat& format_;
-    QVarLengthArray<char16_t, 64> text_;
+    std::u16string text_;
 };
+
+// What stands before and after the digits of a negative value.
+std::u16string NegativePrefix(const NumberFormat& format) {
+    switch (format.negativeStyle) {
+        case NegativeStyle::Parentheses:
+            return u"(";
+        case NegativeStyle::LeadingSign:
+            return format.negativeSign;
+        case NegativeStyle::LeadingSignSpace:
+            return format.negativeSign + u" ";
+        default:
+            return {};
+    }
+}
+std::u16string NegativeSuffix(const NumberFormat& format) {
+    switch (format.negativeStyle) {
+        case NegativeStyle::Parentheses:
+            return u")";
+        case NegativeStyle::TrailingSign:
+            return format.negativeSign;
+        case NegativeStyle::TrailingSignSpace:
+            return u" " + format.negativeSign;
+        default:
+            return {};
+    }
+}
 
 }  // namespace
 
-QString FormatValue(double value, const NumberFormat& format) {
+std::u16string FormatValue(double value, const NumberFormat& format) {
     if (!std::isfinite(value)) return {};
     // to_chars rounds the exact binary value and is independent of any locale.
     char buffer[kMaxFixedLength];
@@ -78,12 +100,11 @@ QString FormatValue(double value, const NumberFormat& format) {
     const bool negative = std::signbit(value) && !roundsToZero;
 
     LocalizedWriter out(format);
-    const bool parentheses = negative && format.negativeStyle == NegativeStyle::Parentheses;
-    if (negative) out.Append(parentheses ? QStringLiteral("(") : format.negativeSign);
+    if (negative) out.Append(NegativePrefix(format));
     if (integerPart != "0" || format.leadingZero) out.Digits(integerPart, true);
     out.Append(format.decimalSeparator);
     out.Digits(decimals, false);
-    if (parentheses) out.Append(QStringLiteral(")"));
+    if (negative) out.Append(NegativeSuffix(format));
     return out.Take();
 }
 

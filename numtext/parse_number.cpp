@@ -6,25 +6,29 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <type_traits>
 
 namespace velmora {
 namespace {
 
-// A cursor over the text that never sees blanks, tabs or line feeds.
+// A cursor over the text that never sees blanks, tabs or line feeds. Char is
+// a UTF-8 or a UTF-16 code unit: only ASCII characters continue a number, and
+// no unit of a multi-unit character equals one of them.
+template <typename Char>
 class Reader {
   public:
-    explicit Reader(std::string_view text) : text_(text) {}
+    explicit Reader(std::basic_string_view<Char> text) : text_(text) {}
 
     // The next significant character, or '\0' at the end (an embedded NUL ends
     // the number just the same, so the two need not be told apart).
-    char Peek() {
+    char32_t Peek() {
         while (pos_ < text_.size() && IsIgnorable(text_[pos_])) ++pos_;
-        return pos_ < text_.size() ? text_[pos_] : '\0';
+        return pos_ < text_.size() ? Unit(text_[pos_]) : U'\0';
     }
     void Advance() { ++pos_; }
     bool Take(char lower) {
-        const char ch = Peek();
-        if (ch != lower && ch != static_cast<char>(lower - 'a' + 'A')) return false;
+        const char32_t ch = Peek();
+        if (ch != Unit(lower) && ch != Unit(static_cast<char>(lower - 'a' + 'A'))) return false;
         Advance();
         return true;
     }
@@ -32,28 +36,33 @@ class Reader {
     void Rewind(std::size_t pos) { pos_ = pos; }
 
   private:
-    static bool IsIgnorable(char ch) { return ch == ' ' || ch == '\t' || ch == '\n'; }
+    // A code unit as a number, so that a byte above 0x7F never looks like ASCII.
+    static char32_t Unit(Char ch) {
+        return static_cast<char32_t>(static_cast<std::make_unsigned_t<Char>>(ch));
+    }
+    static bool IsIgnorable(Char ch) { return ch == ' ' || ch == '\t' || ch == '\n'; }
 
-    std::string_view text_;
+    std::basic_string_view<Char> text_;
     std::size_t pos_ = 0;
 };
 
-bool IsDecimalDigit(char ch) {
+bool IsDecimalDigit(char32_t ch) {
     return ch >= '0' && ch <= '9';
 }
 
 // Value of ch as a digit of a power-of-two base, or -1.
-int DigitValue(char ch, int base) {
+int DigitValue(char32_t ch, int base) {
     int value = -1;
-    if (ch >= '0' && ch <= '9') value = ch - '0';
-    if (ch >= 'a' && ch <= 'f') value = ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'F') value = ch - 'A' + 10;
+    if (ch >= '0' && ch <= '9') value = static_cast<int>(ch - '0');
+    if (ch >= 'a' && ch <= 'f') value = static_cast<int>(ch - 'a') + 10;
+    if (ch >= 'A' && ch <= 'F') value = static_cast<int>(ch - 'A') + 10;
     return value < base ? value : -1;
 }
 
 // A non-negative integer of any length in base 16 (4 bits a digit) or 8 (3 bits),
 // exact up to 2^53 and the nearest double beyond, never wrapping around.
-double ReadPowerOfTwoInteger(Reader& in, int base, int bitsPerDigit) {
+template <typename Char>
+double ReadPowerOfTwoInteger(Reader<Char>& in, int base, int bitsPerDigit) {
     const int mantissaDigits = 63 / bitsPerDigit;  // what fits a uint64 exactly
     std::uint64_t mantissa = 0;
     int taken = 0;
@@ -98,7 +107,8 @@ long long SaturatedExponent(bool negative, std::string_view digits) {
     return negative ? -value : value;
 }
 
-double ReadDecimal(Reader& in) {
+template <typename Char>
+double ReadDecimal(Reader<Char>& in) {
     bool negative = false;
     if (in.Peek() == '+' || in.Peek() == '-') {
         negative = in.Peek() == '-';
@@ -107,9 +117,9 @@ double ReadDecimal(Reader& in) {
     std::string intDigits;
     std::string fracDigits;
     bool seenPeriod = false;
-    for (char ch = in.Peek();; ch = in.Peek()) {
+    for (char32_t ch = in.Peek();; ch = in.Peek()) {
         if (IsDecimalDigit(ch)) {
-            (seenPeriod ? fracDigits : intDigits).push_back(ch);
+            (seenPeriod ? fracDigits : intDigits).push_back(static_cast<char>(ch));
         } else if (ch == '.' && !seenPeriod) {
             seenPeriod = true;
         } else {
@@ -129,7 +139,7 @@ double ReadDecimal(Reader& in) {
             in.Advance();
         }
         while (IsDecimalDigit(in.Peek())) {
-            expDigits.push_back(in.Peek());
+            expDigits.push_back(static_cast<char>(in.Peek()));
             in.Advance();
         }
         if (expDigits.empty()) in.Rewind(beforeExponent);
@@ -155,10 +165,9 @@ double ReadDecimal(Reader& in) {
     return value;
 }
 
-}  // namespace
-
-double ParseNumber(std::string_view text) {
-    Reader in(text);
+template <typename Char>
+double ParseText(std::basic_string_view<Char> text) {
+    Reader<Char> in(text);
     if (in.Peek() == '&') {
         in.Advance();
         if (in.Take('h')) return ReadPowerOfTwoInteger(in, 16, 4);
@@ -166,6 +175,16 @@ double ParseNumber(std::string_view text) {
         return 0.0;
     }
     return ReadDecimal(in);
+}
+
+}  // namespace
+
+double ParseNumber(std::string_view utf8) {
+    return ParseText(utf8);
+}
+
+double ParseNumber(std::u16string_view utf16) {
+    return ParseText(utf16);
 }
 
 }  // namespace velmora

@@ -2,53 +2,90 @@
 
 #include <gtest/gtest.h>
 
-#include <QLocale>
 #include <cmath>
 #include <limits>
 #include <string>
 
+#include "test_text.h"
+
 namespace velmora {
 namespace {
 
-struct FormatCase {
-    const char* locale;
-    double value;
-    const char* expected;  // UTF-8
-};
+using testing::Utf8;
 
-TEST(FormatValue, FollowsTheLocale) {
-    // U+00A0 is the no-break space that Bulgarian groups with.
-    const FormatCase cases[] = {
-        {"C", 4, "4.000"},
-        {"C", 0.5, "0.500"},
-        {"C", 10, "10.000"},
-        {"C", 1234567.25, "1234567.250"},
-        {"C", -1.5, "-1.500"},
-        {"en_US", 16, "16.000"},
-        {"en_US", 1234, "1,234.000"},
-        {"en_US", 1234567.25, "1,234,567.250"},
-        {"en_US", -1234.5, "-1,234.500"},
-        {"en_US", 123, "123.000"},
-        {"de_DE", 1234567.891, "1.234.567,891"},
-        {"de_DE", 0.5, "0,500"},
-        {"de_DE", 6.928203230275509, "6,928"},
-        {"bg_BG", 16, "16,000"},
-        {"bg_BG", 1234, "1234,000"},
-        {"bg_BG", 12345, "12\u00a0345,000"},
-        {"bg_BG", 1234567, "1\u00a0234\u00a0567,000"},
-        {"bg_BG", -2.5, "-2,500"},
-        {"hi_IN", 123, "123.000"},
-        {"hi_IN", 1234567, "12,34,567.000"},
-        {"hi_IN", 100000000, "10,00,00,000.000"},
+std::string Format(double value, const NumberFormat& format) {
+    return Utf8(FormatValue(value, format));
+}
+
+// Digit grouping as Windows' SGROUPING states it: "3;0" groups of three all
+// the way, "3;2;0" three then twos, "3" one group of three and no more,
+// "3;2" three, two, then the rest together; "0" none.
+NumberFormat Grouped(std::vector<int> sizes, bool repeat) {
+    NumberFormat format;
+    format.groupSeparator = u",";
+    format.groupSizes = std::move(sizes);
+    format.repeatLastGroup = repeat;
+    return format;
+}
+
+TEST(FormatValue, GroupsDigitsAsTheRegionAsks) {
+    const struct {
+        const char* name;
+        NumberFormat format;
+        double value;
+        const char* expected;
+    } cases[] = {
+        {"none", NumberFormat{}, 1234567.25, "1234567.250"},
+        {"3;0", Grouped({3}, true), 123, "123.000"},
+        {"3;0", Grouped({3}, true), 1234, "1,234.000"},
+        {"3;0", Grouped({3}, true), 1234567890, "1,234,567,890.000"},
+        {"3;0", Grouped({3}, true), -1234.5, "-1,234.500"},
+        {"3;2;0", Grouped({3, 2}, true), 1234567, "12,34,567.000"},
+        {"3;2;0", Grouped({3, 2}, true), 100000000, "10,00,00,000.000"},
+        {"3", Grouped({3}, false), 1234567890, "1234567,890.000"},
+        {"3;2", Grouped({3, 2}, false), 1234567890, "12345,67,890.000"},
+        {"0", Grouped({0}, true), 1234567, "1234567.000"},
+        {"empty", Grouped({}, true), 1234567, "1234567.000"},
+        {"en_US", testing::EnglishFormat(), 1234567.25, "1,234,567.250"},
+        {"de_DE", testing::GermanFormat(), 1234567.891, "1.234.567,891"},
+        {"de_DE", testing::GermanFormat(), 6.928203230275509, "6,928"},
+        {"bg_BG", testing::BulgarianFormat(), 1234, "1234,000"},
+        {"bg_BG", testing::BulgarianFormat(), 12345, "12\u00a0345,000"},
+        {"bg_BG", testing::BulgarianFormat(), 1234567.5, "1\u00a0234\u00a0567,500"},
     };
-    for (const FormatCase& c : cases) {
-        EXPECT_EQ(FormatValue(c.value, NumberFormatOf(QLocale(c.locale))).toStdString(), c.expected)
-            << c.locale << " " << c.value;
+    for (const auto& c : cases) EXPECT_EQ(Format(c.value, c.format), c.expected) << c.name;
+}
+
+TEST(FormatValue, ShowsEveryNegativePattern) {
+    const struct {
+        NegativeStyle style;
+        const char* negative;
+        const char* small;
+    } cases[] = {
+        {NegativeStyle::Parentheses, "(1,234.500)", "(0.250)"},
+        {NegativeStyle::LeadingSign, "-1,234.500", "-0.250"},
+        {NegativeStyle::LeadingSignSpace, "- 1,234.500", "- 0.250"},
+        {NegativeStyle::TrailingSign, "1,234.500-", "0.250-"},
+        {NegativeStyle::TrailingSignSpace, "1,234.500 -", "0.250 -"},
+    };
+    for (const auto& c : cases) {
+        NumberFormat format = testing::EnglishFormat();
+        format.negativeStyle = c.style;
+        const int pattern = static_cast<int>(c.style);
+        EXPECT_EQ(Format(-1234.5, format), c.negative) << pattern;
+        EXPECT_EQ(Format(-0.25, format), c.small) << pattern;
+        EXPECT_EQ(Format(1234.5, format), "1,234.500") << pattern;
+        EXPECT_EQ(Format(-0.0004, format), "0.000") << pattern;  // rounds to zero: no sign
+        format.leadingZero = false;
+        EXPECT_EQ(Format(-0.25, format).find("0.250"), std::string::npos) << pattern;
+        format.negativeSign = u"\u2212";  // a sign of its own, where the region has one
+        const bool showsSign = c.style != NegativeStyle::Parentheses;
+        EXPECT_EQ(Format(-1, format).find("\u2212") != std::string::npos, showsSign) << pattern;
     }
 }
 
 TEST(FormatValue, RoundsTheBinaryValueCorrectly) {
-    const NumberFormat plain = NumberFormatOf(QLocale::c());
+    const NumberFormat plain;
     const struct {
         double value;
         const char* expected;
@@ -62,7 +99,7 @@ TEST(FormatValue, RoundsTheBinaryValueCorrectly) {
         {999.9995, "1000.000"}, {1e22, "10000000000000000000000.000"}, {4.9e-324, "0.000"},
     };
     for (const auto& c : cases) {
-        const std::string text = FormatValue(c.value, plain).toStdString();
+        const std::string text = Format(c.value, plain);
         if (c.value == 0.0625) {
             EXPECT_TRUE(text == "0.062" || text == "0.063") << text;
         } else {
@@ -72,9 +109,8 @@ TEST(FormatValue, RoundsTheBinaryValueCorrectly) {
 }
 
 TEST(FormatValue, NeverUsesAnExponent) {
-    const NumberFormat plain = NumberFormatOf(QLocale::c());
     const double max = std::numeric_limits<double>::max();
-    const std::string text = FormatValue(max, plain).toStdString();
+    const std::string text = Format(max, NumberFormat{});
     EXPECT_EQ(text.size(), 309U + 4U);
     EXPECT_EQ(text.rfind("179769313486231570814527423731704356798070567525844996598917476803", 0),
               0U);
@@ -83,57 +119,48 @@ TEST(FormatValue, NeverUsesAnExponent) {
 }
 
 TEST(FormatValue, ZeroShowsNoMinusSign) {
-    for (const char* locale : {"C", "en_US", "bg_BG"}) {
-        const NumberFormat format = NumberFormatOf(QLocale(locale));
+    for (const NumberFormat& format :
+         {NumberFormat{}, testing::EnglishFormat(), testing::BulgarianFormat()}) {
         for (double value : {-0.0, -0.0004, -1e-300}) {
-            const std::string text = FormatValue(value, format).toStdString();
-            EXPECT_EQ(text.find('-'), std::string::npos) << locale << " " << text;
-            EXPECT_EQ(text.find('('), std::string::npos) << locale << " " << text;
+            const std::string text = Format(value, format);
+            EXPECT_EQ(text.find('-'), std::string::npos) << text;
         }
     }
     NumberFormat parentheses;
     parentheses.negativeStyle = NegativeStyle::Parentheses;
-    EXPECT_EQ(FormatValue(-0.0004, parentheses).toStdString(), "0.000");
-    EXPECT_EQ(FormatValue(-0.0005, parentheses).toStdString(), "(0.001)");
+    EXPECT_EQ(Format(-0.0004, parentheses), "0.000");
+    EXPECT_EQ(Format(-0.0005, parentheses), "(0.001)");
 }
 
-TEST(FormatValue, HonoursLeadingZeroAndNegativeStyle) {
-    NumberFormat format;  // period, no grouping
+TEST(FormatValue, HonoursLeadingZero) {
+    NumberFormat format;
     format.leadingZero = false;
-    format.negativeStyle = NegativeStyle::Parentheses;
     const struct {
         double value;
         const char* expected;
     } cases[] = {
-        {0.5, ".500"}, {-0.5, "(.500)"}, {0, ".000"}, {1.5, "1.500"}, {-1.5, "(1.500)"},
+        {0.5, ".500"}, {-0.5, "-.500"}, {0, ".000"}, {1.5, "1.500"}, {0.9996, "1.000"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FormatValue(c.value, format).toStdString(), c.expected) << c.value;
-    }
-    format.negativeStyle = NegativeStyle::LeadingSign;
-    EXPECT_EQ(FormatValue(-0.5, format).toStdString(), "-.500");
+    for (const auto& c : cases) EXPECT_EQ(Format(c.value, format), c.expected) << c.value;
+    format.negativeStyle = NegativeStyle::Parentheses;
+    EXPECT_EQ(Format(-0.5, format), "(.500)");
     format.leadingZero = true;
-    EXPECT_EQ(FormatValue(-0.5, format).toStdString(), "-0.500");
+    EXPECT_EQ(Format(-0.5, format), "(0.500)");
 }
 
-// Grouping, separators, signs and digits agree with QLocale's own output for
-// every locale it knows, on numbers short enough for QLocale to group right.
-TEST(FormatValue, AgreesWithQLocaleAcrossAllLocales) {
-    const QList<QLocale> locales =
-        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
-    ASSERT_GT(locales.size(), 100);
-    for (const QLocale& locale : locales) {
-        const NumberFormat format = NumberFormatOf(locale);
-        for (double value : {0.5, 7.25, 1234.5, 12345.678, 123456.789, -9876.543}) {
-            EXPECT_EQ(FormatValue(value, format), locale.toString(value, 'f', 3))
-                << locale.name().toStdString() << " " << value;
-        }
-    }
+TEST(FormatValue, WritesTheRegionsDigits) {
+    NumberFormat arabic;
+    arabic.zeroDigit = U'\u0660';
+    arabic.decimalSeparator = u"\u066b";
+    EXPECT_EQ(Format(12.5, arabic), "\u0661\u0662\u066b\u0665\u0660\u0660");
+    NumberFormat mathematical;  // digits beyond the first plane
+    mathematical.zeroDigit = U'\U0001D7CE';
+    EXPECT_EQ(Format(1, mathematical), "\U0001D7CF.\U0001D7CE\U0001D7CE\U0001D7CE");
 }
 
 TEST(FormatValue, NonFiniteGivesNoText) {
-    EXPECT_TRUE(FormatValue(std::numeric_limits<double>::infinity(), NumberFormat{}).isEmpty());
-    EXPECT_TRUE(FormatValue(std::nan(""), NumberFormat{}).isEmpty());
+    EXPECT_TRUE(FormatValue(std::numeric_limits<double>::infinity(), NumberFormat{}).empty());
+    EXPECT_TRUE(FormatValue(std::nan(""), NumberFormat{}).empty());
 }
 
 }  // namespace

@@ -152,7 +152,9 @@ TEST(ParseNumber, SurvivesAnyBytes) {
 TEST(ParseNumber, IgnoresTheCLibraryLocale) {
     const std::string saved = std::setlocale(LC_ALL, nullptr);
     const char* comma = nullptr;
-    for (const char* name : {"de_DE.UTF-8", "bg_BG.UTF-8", "de_DE.utf8", "bg_BG.utf8"}) {
+    // glibc names, then the Windows C runtime's.
+    for (const char* name :
+         {"de_DE.UTF-8", "bg_BG.UTF-8", "de_DE.utf8", "bg_BG.utf8", "de-DE", "German_Germany"}) {
         if (std::setlocale(LC_ALL, name)) {
             comma = name;
             break;

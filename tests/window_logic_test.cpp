@@ -2,26 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <QLocale>
-#include <QStringList>
+#include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "in_memory_controls.h"
-#include "qt_text.h"
+#include "test_text.h"
 #include "texts.h"
 
 namespace velmora {
 namespace {
 
 using testing::InMemoryControls;
+using testing::Utf8;
 using Texts = std::array<const char*, kQuantityCount>;
 using Flags = std::array<bool, kQuantityCount>;
 
 class WindowLogicTest : public ::testing::Test {
   protected:
-    explicit WindowLogicTest(const char* locale = "en_US")
-        : logic(controls, [format = NumberFormatOf(QLocale(locale))] { return format; }) {
+    explicit WindowLogicTest(NumberFormat format = testing::EnglishFormat())
+        : logic(controls, [format] { return format; }) {
         controls.onPairChanged = [this] { logic.PairChanged(); };
         logic.Load();
     }
@@ -36,8 +37,7 @@ class WindowLogicTest : public ::testing::Test {
 
     void ExpectBoxes(const Texts& expected) const {
         for (Quantity q : kAllQuantities) {
-            EXPECT_EQ(controls.boxes[q].text.toStdString(), expected[q])
-                << "box " << QuantitySymbol(q);
+            EXPECT_EQ(Utf8(controls.boxes[q].text), expected[q]) << "box " << QuantitySymbol(q);
         }
     }
     Flags ReadOnlyFlags() const {
@@ -45,8 +45,8 @@ class WindowLogicTest : public ::testing::Test {
         for (Quantity q : kAllQuantities) flags[q] = controls.boxes[q].readOnly;
         return flags;
     }
-    bool ShowsExplanation() const { return controls.explanation == ToQString(texts::kExplanation); }
-    bool ShowsInvalidData() const { return controls.explanation == ToQString(texts::kInvalidData); }
+    bool ShowsExplanation() const { return Utf8(controls.explanation) == texts::kExplanation; }
+    bool ShowsInvalidData() const { return Utf8(controls.explanation) == texts::kInvalidData; }
 
     InMemoryControls controls;
     WindowLogic logic;
@@ -54,7 +54,7 @@ class WindowLogicTest : public ::testing::Test {
 
 class CommaLocaleTest : public WindowLogicTest {
   protected:
-    CommaLocaleTest() : WindowLogicTest("de_DE") {}
+    CommaLocaleTest() : WindowLogicTest(testing::GermanFormat()) {}
 };
 
 TEST_F(WindowLogicTest, StartsWithPairACAndTheDefaults) {
@@ -165,11 +165,11 @@ TEST_F(WindowLogicTest, OutOfRangeInputIsInvalidData) {
     const std::string longHex = "&H" + std::string(300, 'F');  // 1200 bits
     for (const std::string& huge : {std::string("1e400"), std::string("-1e400"), longHex}) {
         Select("a, r");
-        controls.Type(kBaseA, QString::fromStdString(huge));
+        controls.Type(kBaseA, huge);
         controls.Type(kRadiusR, "4");
         Calculate();
         EXPECT_TRUE(ShowsInvalidData()) << huge;
-        EXPECT_EQ(controls.boxes[kBaseA].text.toStdString(), huge);
+        EXPECT_EQ(Utf8(controls.boxes[kBaseA].text), huge);
     }
 }
 
@@ -182,7 +182,7 @@ TEST_F(WindowLogicTest, UnknownCommandIndexDoesNothing) {
 TEST_F(WindowLogicTest, GroupedResultReadsBackTruncated) {
     controls.Type(kBaseA, "1234.5");
     Calculate();
-    EXPECT_EQ(controls.boxes[kBaseA].text.toStdString(), "1,234.500");
+    EXPECT_EQ(Utf8(controls.boxes[kBaseA].text), "1,234.500");
     Calculate();  // "1,234.500" reads as 1
     ExpectBoxes({"1.000", "2.500", "4.000", "1.000", "10.000"});
 }
@@ -203,46 +203,75 @@ TEST_F(CommaLocaleTest, SecondCalculateReadsTruncatedValues) {
 
 TEST_F(WindowLogicTest, LoadEmptiesBoxesBeforeTheDefaults) {
     InMemoryControls fresh;
-    for (Quantity q : kAllQuantities) fresh.boxes[q].text = "junk";
+    for (Quantity q : kAllQuantities) fresh.boxes[q].text = u"junk";
     WindowLogic freshLogic(fresh, [] { return NumberFormat{}; });
     fresh.onPairChanged = [&] {
         // Inside the nested pair change, ClearValues has already run.
-        for (Quantity q : kAllQuantities) EXPECT_NE(fresh.boxes[q].text, "junk");
+        for (Quantity q : kAllQuantities) EXPECT_NE(fresh.boxes[q].text, u"junk");
         freshLogic.PairChanged();
     };
     freshLogic.Load();
     EXPECT_EQ(fresh.pairChangedEvents, 1);
     for (Quantity q : kAllQuantities) {
-        EXPECT_EQ(fresh.boxes[q].text.toStdString(), q == kBaseA ? "16" : q == kBaseC ? "4" : "");
+        EXPECT_EQ(Utf8(fresh.boxes[q].text), q == kBaseA ? "16" : q == kBaseC ? "4" : "");
     }
+}
+
+// The text split at CR LF; the part after the last one is the final element.
+std::vector<std::string_view> CrLfLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (std::size_t end; (end = text.find("\r\n")) != std::string_view::npos;) {
+        lines.push_back(text.substr(0, end));
+        text.remove_prefix(end + 2);
+    }
+    lines.push_back(text);
+    return lines;
 }
 
 TEST(ExplanationText, HasTwentyCrLfLinesVerbatim) {
-    const QString text = ToQString(texts::kExplanation);
-    ASSERT_TRUE(text.endsWith(QStringLiteral("\r\n")));
-    EXPECT_EQ(text.count(QStringLiteral("\r\n")), 20);
-    EXPECT_EQ(text.count(QLatin1Char('\n')), 20);  // no bare line feed
-    EXPECT_EQ(text.count(QLatin1Char('\r')), 20);  // no bare carriage return
-    const QStringList lines = text.split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 21);  // the text ends with a line break
-    EXPECT_TRUE(lines[20].isEmpty());
-    EXPECT_TRUE(lines[4].isEmpty());
-    EXPECT_TRUE(lines[5].isEmpty());
-    for (int i = 0; i < 20; ++i) {
-        if (i != 4 && i != 5) {
-            EXPECT_FALSE(lines[i].isEmpty()) << "line " << i + 1;
-        }
+    const std::string_view text = texts::kExplanation;
+    const std::vector<std::string_view> lines = CrLfLines(text);
+    ASSERT_EQ(lines.size(), 21U);                               // the text ends with a line break
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 20);  // no bare line feed
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 20);  // no bare carriage return
+    EXPECT_TRUE(lines[20].empty());
+    for (std::size_t i = 0; i < 20; ++i) {
+        EXPECT_EQ(lines[i].empty(), i == 4 || i == 5) << "line " << i + 1;
     }
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("В равнобедрения трапец ABCD")));
-    EXPECT_EQ(lines[16], QStringLiteral("((a-c)/2)^2 +  (2*r)^2 = ((a+c)/2)^2"));
-    EXPECT_EQ(lines[19], QStringLiteral("r=sqr(a*c)/2"));
+    EXPECT_TRUE(lines[0].starts_with("В равнобедрения трапец ABCD"));
+    EXPECT_EQ(lines[16], "((a-c)/2)^2 +  (2*r)^2 = ((a+c)/2)^2");
+    EXPECT_EQ(lines[19], "r=sqr(a*c)/2");
 }
 
 TEST(AphorismText, HasThreeLinesEachEndingInABlank) {
-    const QStringList lines = ToQString(texts::kAphorism).split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 4);
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(lines[i].endsWith(QLatin1Char(' '))) << i;
-    EXPECT_EQ(lines[2], QStringLiteral("било. "));
+    const std::vector<std::string_view> lines = CrLfLines(texts::kAphorism);
+    ASSERT_EQ(lines.size(), 4U);
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_TRUE(lines[i].ends_with(' ')) << i;
+    EXPECT_EQ(lines[2], "било. ");
+}
+
+// The controls get exactly the texts' characters, Cyrillic included.
+TEST(Utf16Text, KeepsEveryCharacter) {
+    const struct {
+        std::string_view utf8;
+        std::u16string_view utf16;
+    } cases[] = {
+        {"", u""},
+        {"Грешни данни!", u"Грешни данни!"},
+        {"a\r\nb", u"a\r\nb"},
+        {"1\u00a0234", u"1\u00a0234"},
+        {"\U0001F354", u"\U0001F354"},  // beyond the first plane: a surrogate pair
+        {"\xff", u"\ufffd"},
+        {"\xd0", u"\ufffd"},                      // truncated
+        {"\xc0\xaf", u"\ufffd\ufffd"},            // overlong
+        {"\xed\xa0\x80", u"\ufffd\ufffd\ufffd"},  // a surrogate written in UTF-8
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Utf16(c.utf8), c.utf16) << c.utf8;
+        if (c.utf16.find(u'\ufffd') == std::u16string_view::npos) {
+            EXPECT_EQ(Utf8(c.utf16), c.utf8);
+        }
+    }
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
-// The operations the window logic performs on the window's controls. The Qt
-// window carries them out on its widgets; tests use an in-memory stand-in.
+// The operations the window logic performs on the window's controls. Each
+// window toolkit carries them out on its controls; tests use an in-memory
+// stand-in. Texts are UTF-16, which both toolkits hold natively.
 #pragma once
 
-#include <QString>
+#include <string>
 
 #include "quantities.h"
 
@@ -11,8 +12,8 @@ namespace velmora {
 class WindowControls {
   public:
     // Value box k (Text2(k)): its text and its read-only flag.
-    virtual QString ValueText(Quantity k) const = 0;
-    virtual void SetValueText(Quantity k, const QString& text) = 0;
+    virtual std::u16string ValueText(Quantity k) const = 0;
+    virtual void SetValueText(Quantity k, const std::u16string& text) = 0;
     virtual void SetValueReadOnly(Quantity k, bool readOnly) = 0;
 
     // Check mark k (Check1(k)), set only by the program.
@@ -24,7 +25,7 @@ class WindowControls {
     virtual void SelectPair(InputPair pair) = 0;
 
     // The explanation box (Text1(0)).
-    virtual void SetExplanation(const QString& text) = 0;
+    virtual void SetExplanation(const std::u16string& text) = 0;
 
   protected:
     ~WindowControls() = default;

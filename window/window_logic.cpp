@@ -5,9 +5,9 @@
 
 #include "format_value.h"
 #include "parse_number.h"
-#include "qt_text.h"
 #include "solve.h"
 #include "texts.h"
+#include "utf16.h"
 
 namespace velmora {
 namespace {
@@ -15,13 +15,8 @@ namespace {
 constexpr InputPair kStartupPair = PairOf(kBaseA, kBaseC);
 
 // Start-up values: plain integer text, not formatted.
-constexpr std::string_view kDefaultA = "16";
-constexpr std::string_view kDefaultC = "4";
-
-double ReadValue(const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    return ParseNumber(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-}
+constexpr std::u16string_view kDefaultA = u"16";
+constexpr std::u16string_view kDefaultC = u"4";
 
 }  // namespace
 
@@ -31,13 +26,13 @@ WindowLogic::WindowLogic(WindowControls& controls, FormatSource format)
 void WindowLogic::Load() {
     ClearValues();
     controls_.SelectPair(kStartupPair);  // runs PairChanged to the end first
-    controls_.SetValueText(kBaseA, ToQString(kDefaultA));
-    controls_.SetValueText(kBaseC, ToQString(kDefaultC));
+    controls_.SetValueText(kBaseA, std::u16string(kDefaultA));
+    controls_.SetValueText(kBaseC, std::u16string(kDefaultC));
 }
 
 void WindowLogic::PairChanged() {
     for (Quantity q : kAllQuantities) {
-        controls_.SetValueText(q, QString());
+        controls_.SetValueText(q, {});
         controls_.SetValueReadOnly(q, true);
         controls_.SetCheckMark(q, false);
     }
@@ -55,15 +50,15 @@ void WindowLogic::CommandClicked(int index) {
 }
 
 void WindowLogic::ClearValues() {
-    for (Quantity q : kAllQuantities) controls_.SetValueText(q, QString());
+    for (Quantity q : kAllQuantities) controls_.SetValueText(q, {});
 }
 
 void WindowLogic::ComputeValues() {
     QuantityValues values{};
-    for (Quantity q : kAllQuantities) values[q] = ReadValue(controls_.ValueText(q));
+    for (Quantity q : kAllQuantities) values[q] = ParseNumber(controls_.ValueText(q));
     const SolveResult result = Solve(controls_.SelectedPair(), values);
     if (!result) {
-        controls_.SetExplanation(ToQString(texts::kInvalidData));
+        controls_.SetExplanation(Utf16(texts::kInvalidData));
         return;
     }
     const NumberFormat format = format_();

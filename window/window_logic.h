@@ -17,7 +17,7 @@ class WindowLogic {
     // Where the regional number settings come from at each calculation.
     using FormatSource = std::function<NumberFormat()>;
 
-    explicit WindowLogic(WindowControls& controls, FormatSource format = SystemNumberFormat);
+    WindowLogic(WindowControls& controls, FormatSource format);
 
     // The window has been created: empty boxes, pair "a, c", the defaults.
     void Load();

@@ -1,12 +1,12 @@
 // The window's controls as plain values, for driving the window logic in tests.
 #pragma once
 
-#include <QString>
 #include <array>
 #include <functional>
+#include <string>
 
-#include "qt_text.h"
 #include "texts.h"
+#include "utf16.h"
 #include "window_controls.h"
 
 namespace velmora::testing {
@@ -14,19 +14,19 @@ namespace velmora::testing {
 class InMemoryControls : public WindowControls {
   public:
     struct Box {
-        QString text;
+        std::u16string text;
         bool readOnly = false;  // boxes start editable, as created
     };
 
     std::array<Box, kQuantityCount> boxes{};
     std::array<bool, kQuantityCount> checks{};
     InputPair pair = -1;  // the list has no selection until Load selects one
-    QString explanation = ToQString(texts::kExplanation);
+    std::u16string explanation = Utf16(texts::kExplanation);
     std::function<void()> onPairChanged;  // the list's selection-changed event
     int pairChangedEvents = 0;
 
-    QString ValueText(Quantity k) const override { return boxes[k].text; }
-    void SetValueText(Quantity k, const QString& text) override { boxes[k].text = text; }
+    std::u16string ValueText(Quantity k) const override { return boxes[k].text; }
+    void SetValueText(Quantity k, const std::u16string& text) override { boxes[k].text = text; }
     void SetValueReadOnly(Quantity k, bool readOnly) override { boxes[k].readOnly = readOnly; }
     void SetCheckMark(Quantity k, bool checked) override { checks[k] = checked; }
     InputPair SelectedPair() const override { return pair; }
@@ -36,11 +36,11 @@ class InMemoryControls : public WindowControls {
         ++pairChangedEvents;
         if (onPairChanged) onPairChanged();
     }
-    void SetExplanation(const QString& text) override { explanation = text; }
+    void SetExplanation(const std::u16string& text) override { explanation = text; }
 
-    // The user types into a box; only editable boxes take keystrokes.
-    void Type(Quantity k, const QString& text) {
-        if (!boxes[k].readOnly) boxes[k].text = text;
+    // The user types into a box (UTF-8 here); only editable boxes take keystrokes.
+    void Type(Quantity k, std::string_view text) {
+        if (!boxes[k].readOnly) boxes[k].text = Utf16(text);
     }
 };
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <array>
 
-#include "number_format.h"
+#include "qt_number_format.h"
 #include "window_controls.h"
 #include "window_logic.h"
 
@@ -41,13 +41,13 @@ class VelmoraWindow : public QWidget, private WindowControls {
     void BindEvents();
 
     // WindowControls, carried out on the widgets.
-    QString ValueText(Quantity k) const override;
-    void SetValueText(Quantity k, const QString& text) override;
+    std::u16string ValueText(Quantity k) const override;
+    void SetValueText(Quantity k, const std::u16string& text) override;
     void SetValueReadOnly(Quantity k, bool readOnly) override;
     void SetCheckMark(Quantity k, bool checked) override;
     InputPair SelectedPair() const override;
     void SelectPair(InputPair pair) override;
-    void SetExplanation(const QString& text) override;
+    void SetExplanation(const std::u16string& text) override;
 
     std::array<QPlainTextEdit*, 2> text1_{};
     std::array<QLineEdit*, kQuantityCount> text2_{};

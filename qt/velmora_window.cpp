@@ -15,12 +15,12 @@
 #include <limits>
 
 #include "captioned_frame.h"
-#include "control_layout.h"
 #include "hamburger_icon.xpm"
 #include "pair_list.h"
 #include "qt_text.h"
 #include "texts.h"
 #include "trapezoid_figure.h"
+#include "twip_layout.h"
 
 namespace velmora {
 namespace {
@@ -49,6 +49,12 @@ void KeepTextColourWhenDisabled(QWidget* widget) {
         palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
     }
     widget->setPalette(palette);
+}
+
+// Qt scales logical pixels for higher densities by itself.
+QRect ToQRect(layout::TwipRect twips) {
+    const layout::PixelRect r = layout::ToPixels(twips);
+    return QRect(r.left, r.top, r.width, r.height);
 }
 
 void FillBackground(QWidget* widget, const QColor& colour) {
@@ -103,7 +109,7 @@ VelmoraWindow::VelmoraWindow(QWidget* parent)
     setObjectName(QStringLiteral("Velmora"));
     setWindowTitle(ToQString(texts::kWindowCaption));
     setWindowIcon(QIcon(QPixmap(kHamburgerIcon)));
-    setFixedSize(layout::kClientWidth, layout::kClientHeight);
+    setFixedSize(ToQRect({0, 0, layout::kClientWidthTwips, layout::kClientHeightTwips}).size());
     FillBackground(this, kWindowColour);
     setFont(WindowFont());
 
@@ -118,24 +124,24 @@ void VelmoraWindow::BuildControls() {
     label1_ = new QLabel(ToQString(texts::kTitle), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
-    label1_->setGeometry(layout::ToPixels(layout::kLabel1));
+    label1_->setGeometry(ToQRect(layout::kLabel1));
     FillBackground(label1_, kLabelColour);
 
     list1_ = new PairList(this);
     list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setGeometry(layout::ToPixels(layout::kList1));
+    list1_->setGeometry(ToQRect(layout::kList1));
     list1_->setAccessibleName(ToQString(texts::kPairListName));
     for (const PairDefinition& pair : kInputPairs) list1_->addItem(ToQString(pair.caption));
 
     frame1_ = new CaptionedFrame(ToQString(texts::kParameters), this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setGeometry(layout::ToPixels(layout::kFrame1));
+    frame1_->setGeometry(ToQRect(layout::kFrame1));
     FillBackground(frame1_, kWindowColour);
     for (Quantity q : kAllQuantities) {
         const QString symbol = ToQString(QuantitySymbol(q));
         auto* check = new QCheckBox(symbol, frame1_);
         check->setObjectName(IndexedName("Check1", q));
-        check->setGeometry(layout::ToPixels(layout::Check1(q)));
+        check->setGeometry(ToQRect(layout::Check1(q)));
         check->setEnabled(false);  // only the program sets the marks
         check->setAccessibleName(symbol);
         FillBackground(check, kCheckColour);
@@ -144,7 +150,7 @@ void VelmoraWindow::BuildControls() {
 
         auto* box = new QLineEdit(frame1_);
         box->setObjectName(IndexedName("Text2", q));
-        box->setGeometry(layout::ToPixels(layout::Text2(q)));
+        box->setGeometry(ToQRect(layout::Text2(q)));
         box->setMaxLength(std::numeric_limits<int>::max());
         box->setAccessibleName(symbol);
         text2_[q] = box;
@@ -152,7 +158,7 @@ void VelmoraWindow::BuildControls() {
 
     picture1_ = new TrapezoidFigure(this);
     picture1_->setObjectName(QStringLiteral("Picture1"));
-    const QRect picture = layout::ToPixels(layout::kPicture1);
+    const QRect picture = ToQRect(layout::kPicture1);
     picture1_->setGeometry(picture.x(), picture.y(),
                            layout::kFigureWidth + 2 * layout::kFigureBorder,
                            layout::kFigureHeight + 2 * layout::kFigureBorder);
@@ -162,7 +168,7 @@ void VelmoraWindow::BuildControls() {
     for (int i = 0; i < 2; ++i) {
         auto* button = new QPushButton(ToQString(kCommandCaptions[i]), this);
         button->setObjectName(IndexedName("Command1", i));
-        button->setGeometry(layout::ToPixels(layout::kCommand1[i]));
+        button->setGeometry(ToQRect(layout::kCommand1[i]));
         button->setAutoDefault(false);
         button->setAccessibleName(button->text());
         Paint(button, QPalette::Button, kCommandColours[i]);
@@ -175,7 +181,7 @@ void VelmoraWindow::BuildControls() {
     for (int i = 0; i < 2; ++i) {
         text1_[i] = MultiLineReadOnlyBox(this, texts[i]);
         text1_[i]->setObjectName(IndexedName("Text1", i));
-        text1_[i]->setGeometry(layout::ToPixels(layout::kText1[i]));
+        text1_[i]->setGeometry(ToQRect(layout::kText1[i]));
     }
     text1_[0]->setAccessibleName(ToQString(texts::kExplanationName));
     text1_[1]->hide();  // the aphorism is never shown
@@ -207,12 +213,12 @@ void VelmoraWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-QString VelmoraWindow::ValueText(Quantity k) const {
-    return text2_[k]->text();
+std::u16string VelmoraWindow::ValueText(Quantity k) const {
+    return ToUtf16(text2_[k]->text());
 }
 
-void VelmoraWindow::SetValueText(Quantity k, const QString& text) {
-    text2_[k]->setText(text);
+void VelmoraWindow::SetValueText(Quantity k, const std::u16string& text) {
+    text2_[k]->setText(ToQString(text));
     text2_[k]->setCursorPosition(0);  // show the start of a long value
 }
 
@@ -233,8 +239,8 @@ void VelmoraWindow::SelectPair(InputPair pair) {
     list1_->setCurrentRow(pair);
 }
 
-void VelmoraWindow::SetExplanation(const QString& text) {
-    text1_[0]->setPlainText(text);
+void VelmoraWindow::SetExplanation(const std::u16string& text) {
+    text1_[0]->setPlainText(ToQString(text));
 }
 
 }  // namespace velmora

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "control_layout.h"
+#include "twip_layout.h"
 
 namespace velmora {
 namespace {
