@@ -1,48 +1,30 @@
 #include "trapezoid_figure.h"
 
 #include <QFontMetricsF>
-#include <QLineF>
 #include <QPainter>
-#include <QPainterPath>
 
+#include "figure.h"
+#include "qt_text.h"
 #include "twip_layout.h"
 
 namespace velmora {
 namespace {
 
-// The drawing, in logical pixels of the 177 x 162 picture. The bases satisfy
-// a·c = (2r)², so the circle really touches all four sides.
-constexpr double kRadius = 46.0;
-constexpr double kLongBase = 138.0;
-constexpr double kShortBase = (2 * kRadius) * (2 * kRadius) / kLongBase;
-constexpr double kCentreX = layout::kFigureWidth / 2.0;
-constexpr double kTop = 32.0;
-constexpr double kBottom = kTop + 2 * kRadius;
-constexpr double kDotRadius = 2.0;
-
-const QPointF kA{kCentreX - kLongBase / 2, kBottom};
-const QPointF kB{kCentreX + kLongBase / 2, kBottom};
-const QPointF kC{kCentreX + kShortBase / 2, kTop};
-const QPointF kD{kCentreX - kShortBase / 2, kTop};
-const QPointF kO{kCentreX, kTop + kRadius};
-const QPointF kM{kD.x(), kBottom};
-const QPointF kN{kC.x(), kBottom};
-
-// Where the circle touches the line through p and q: the foot of the
-// perpendicular from the centre.
-QPointF TouchPoint(QPointF p, QPointF q) {
-    const QPointF d = q - p;
-    const double t = QPointF::dotProduct(kO - p, d) / QPointF::dotProduct(d, d);
-    return p + t * d;
+QPointF ToQPoint(figure::Point p) {
+    return {p.x, p.y};
 }
 
-// Draws text centred on a point, so labels sit the same at any font size.
-void Label(QPainter& painter, QPointF centre, const QString& text) {
+// Draws a label with its anchor point where the figure puts it, so labels sit
+// the same at any font size.
+void DrawLabel(QPainter& painter, const figure::Label& label) {
+    const QString text = ToQString(label.text);
     const QFontMetricsF metrics(painter.font());
-    const QRectF box(centre.x() - metrics.horizontalAdvance(text) / 2,
-                     centre.y() - metrics.height() / 2, metrics.horizontalAdvance(text),
-                     metrics.height());
-    painter.drawText(box, Qt::AlignCenter, text);
+    const double width = metrics.horizontalAdvance(text);
+    const double height = metrics.height();
+    double top = label.at.y;
+    if (label.anchor == figure::Anchor::Middle) top -= height / 2;
+    if (label.anchor == figure::Anchor::Bottom) top -= height;
+    painter.drawText(QRectF(label.at.x - width / 2, top, width, height), Qt::AlignCenter, text);
 }
 
 }  // namespace
@@ -58,50 +40,29 @@ void TrapezoidFigure::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRect(contentsRect());
     painter.translate(contentsRect().topLeft());
-    painter.fillRect(QRectF(0, 0, layout::kFigureWidth, layout::kFigureHeight), Qt::white);
+    painter.fillRect(QRectF(0, 0, figure::kWidth, figure::kHeight), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    QPen solid(Qt::black, 1.0);
-    painter.setPen(solid);
+    const figure::Drawing& drawing = figure::Trapezoid();
+    QPen solid(Qt::black, figure::kLineWidth);
+    QPen dashed = solid;
+    dashed.setDashPattern({figure::kDashLength, figure::kDashGap});
     painter.setBrush(Qt::NoBrush);
-    painter.drawPolygon(QPolygonF({kA, kB, kC, kD}));
-    painter.drawEllipse(kO, kRadius, kRadius);
-    painter.drawLine(kD, kM);
-    painter.drawLine(kC, kN);
-
-    QPen dashed(Qt::black, 1.0, Qt::DashLine);
-    painter.setPen(dashed);
-    const QPointF leftLeg = (kA + kD) / 2;  // at the height of O
-    const QPointF rightLeg = (kB + kC) / 2;
-    painter.drawLine(leftLeg, rightLeg);
-    painter.drawLine(QPointF(kCentreX, kTop), QPointF(kCentreX, kBottom));
+    for (const figure::Line& line : drawing.lines) {
+        painter.setPen(line.stroke == figure::Stroke::Dashed ? dashed : solid);
+        painter.drawLine(ToQPoint(line.from), ToQPoint(line.to));
+    }
+    painter.setPen(solid);
+    painter.drawEllipse(ToQPoint(drawing.centre), drawing.radius, drawing.radius);
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
-    const QPointF touches[] = {QPointF(kCentreX, kTop),
-                               QPointF(kCentreX, kBottom),
-                               TouchPoint(kA, kD),
-                               TouchPoint(kB, kC),
-                               kM,
-                               kN,
-                               kO};
-    for (const QPointF& dot : touches) painter.drawEllipse(dot, kDotRadius, kDotRadius);
+    for (figure::Point dot : drawing.dots) {
+        painter.drawEllipse(ToQPoint(dot), figure::kDotRadius, figure::kDotRadius);
+    }
 
     painter.setPen(Qt::black);
-    const double line = QFontMetricsF(painter.font()).height();
-    const double above = kTop - line / 2 - 1;
-    const double below = kBottom + line / 2 + 1;
-    Label(painter, {kA.x() - 6, below}, QStringLiteral("A"));
-    Label(painter, {kB.x() + 6, below}, QStringLiteral("B"));
-    Label(painter, {kC.x() + 6, above}, QStringLiteral("C"));
-    Label(painter, {kD.x() - 6, above}, QStringLiteral("D"));
-    Label(painter, {kM.x(), below}, QStringLiteral("M"));
-    Label(painter, {kN.x(), below}, QStringLiteral("N"));
-    Label(painter, {kCentreX, below}, QStringLiteral("a"));
-    Label(painter, {kCentreX, above}, QStringLiteral("c"));
-    Label(painter, {leftLeg.x() - 14, leftLeg.y()}, QStringLiteral("b"));
-    Label(painter, {rightLeg.x() + 14, rightLeg.y()}, QStringLiteral("b"));
-    Label(painter, {kO.x() + 8, kO.y() - line / 2}, QStringLiteral("O"));
+    for (const figure::Label& label : drawing.labels) DrawLabel(painter, label);
 }
 
 }  // namespace velmora

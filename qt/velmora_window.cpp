@@ -15,12 +15,12 @@
 #include <limits>
 
 #include "captioned_frame.h"
-#include "hamburger_icon.xpm"
 #include "pair_list.h"
 #include "qt_text.h"
 #include "texts.h"
 #include "trapezoid_figure.h"
 #include "twip_layout.h"
+#include "window_icon.h"
 
 namespace velmora {
 namespace {
@@ -108,7 +108,8 @@ VelmoraWindow::VelmoraWindow(QWidget* parent)
     : QWidget(parent), logic_(*this, [this] { return numberFormat_; }) {
     setObjectName(QStringLiteral("Velmora"));
     setWindowTitle(ToQString(texts::kWindowCaption));
-    setWindowIcon(QIcon(QPixmap(kHamburgerIcon)));
+    setWindowIcon(QIcon(QPixmap::fromImage(
+        QImage(kWindowIcon, kWindowIconSize, kWindowIconSize, QImage::Format_RGBA8888))));
     setFixedSize(ToQRect({0, 0, layout::kClientWidthTwips, layout::kClientHeightTwips}).size());
     FillBackground(this, kWindowColour);
     setFont(WindowFont());

@@ -1,0 +1,45 @@
+// Drives the real Win32 window in-process, with real input through SendInput
+// and with messages, and reads back what its controls hold.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "main_window.h"
+
+namespace velmora::win32::testing {
+
+class WindowDriver {
+  public:
+    WindowDriver();
+    ~WindowDriver();
+    WindowDriver(const WindowDriver&) = delete;
+    WindowDriver& operator=(const WindowDriver&) = delete;
+
+    HWND window() const { return window_; }
+    HWND Control(int id) const { return GetDlgItem(window_, id); }
+
+    // Handles what has arrived, as the program's message loop does, for at
+    // least `milliseconds` (input from SendInput arrives a little later).
+    void Pump(int milliseconds = 60);
+
+    void Click(HWND control);                       // the middle of it
+    void ClickAt(HWND control, POINT clientPoint);  // a point of it
+    void Key(WORD virtualKey, bool shift = false);
+    void Type(std::u16string_view text);  // as typed characters, any script
+    void ClickPair(int pair);             // the list entry, with the mouse
+    void TypeInto(int quantity, std::u16string_view text);
+
+    std::u16string Text(int id) const;
+    std::string Utf8Text(int id) const;
+    bool ReadOnly(int quantity) const;
+    bool Checked(int quantity) const;
+    int SelectedPair() const;
+    RECT ClientRect(int id) const;  // in the main window's client coordinates
+
+  private:
+    HWND window_ = nullptr;
+};
+
+}  // namespace velmora::win32::testing

@@ -1,0 +1,12 @@
+// Draws the figure with GDI at a window's density, sharp at any scale.
+#pragma once
+
+#include <windows.h>
+
+namespace velmora::win32 {
+
+// The sunken border and, inside it, the figure on white, filling `bounds`
+// (the picture's whole rectangle) at `dpi` dots per inch; labels in `font`.
+void PaintFigure(HDC dc, const RECT& bounds, int dpi, HFONT font);
+
+}  // namespace velmora::win32

@@ -1,0 +1,23 @@
+// The Windows program: the main window and its message loop.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "main_window.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    velmora::win32::MainWindow* window = velmora::win32::MainWindow::Create(instance);
+    if (!window) return 1;
+    const HWND handle = window->handle();  // the window deletes itself when closed
+    window->Show(showCommand);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab and Shift+Tab move through the controls as in a dialog.
+        if (IsWindow(handle) && IsDialogMessageW(handle, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
