@@ -1,0 +1,78 @@
+// Started by bench/win32_startup.py under Wine: shows the real main window, or
+// an empty window of the same size built the same way, and prints the time
+// from the process's creation to its first painted frame.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cwchar>
+
+#include "main_window.h"
+#include "twip_layout.h"
+
+namespace {
+
+// Microseconds since Windows created this process.
+double MicrosecondsSinceCreation() {
+    FILETIME created, exited, kernel, user, now;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    GetSystemTimePreciseAsFileTime(&now);
+    const auto ticks = [](FILETIME t) {
+        return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return static_cast<double>(ticks(now) - ticks(created)) / 10.0;  // 100 ns ticks
+}
+
+// Handles messages until nothing is left to paint: the first frame is on screen.
+void PaintFirstFrame() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+HWND EmptyWindow(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = instance;
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = L"EmptyWindow";
+    RegisterClassExW(&windowClass);
+    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    const HWND window =
+        CreateWindowExW(0, L"EmptyWindow", L"Empty", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    const int dpi = static_cast<int>(GetDpiForWindow(window));
+    RECT r{0, 0, velmora::layout::ToPixels(velmora::layout::kClientWidthTwips, dpi),
+           velmora::layout::ToPixels(velmora::layout::kClientHeightTwips, dpi)};
+    AdjustWindowRectExForDpi(&r, style, FALSE, 0, static_cast<UINT>(dpi));
+    SetWindowPos(window, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    return window;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t* argv[]) {
+    const bool empty = argc > 1 && std::wcscmp(argv[1], L"empty") == 0;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    HWND window = nullptr;
+    if (empty) {
+        window = EmptyWindow(instance);
+    } else if (auto* main = velmora::win32::MainWindow::Create(instance)) {
+        main->Show(SW_SHOWNORMAL);
+        window = main->handle();
+    }
+    if (!window) return 1;
+    PaintFirstFrame();
+    std::printf("first_frame_us=%.0f\n", MicrosecondsSinceCreation());
+    DestroyWindow(window);
+    return 0;
+}
