@@ -4,17 +4,20 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "accessibility.h"
+
 namespace velmora {
 namespace {
 constexpr int kCaptionLeft = 8;
 constexpr int kCaptionGap = 2;  // free line on each side of the caption
 
-// Draws the frame's title. A plain widget rather than a QLabel, so that screen
+// Draws the frame's title. Kept out of the accessible tree, so that screen
 // readers hear the title once, as the name of the group.
 class CaptionPainter : public QWidget {
   public:
     explicit CaptionPainter(QGroupBox* frame) : QWidget(frame), frame_(frame) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        MarkAsDecoration(this);
         const QFontMetrics metrics(font());
         resize(metrics.horizontalAdvance(frame->title()), metrics.height());
     }
@@ -34,6 +37,7 @@ class CaptionPainter : public QWidget {
 
 CaptionedFrame::CaptionedFrame(const QString& caption, QWidget* parent)
     : QGroupBox(caption, parent) {
+    setAccessibleName(caption);
     caption_ = new CaptionPainter(this);
     caption_->move(kCaptionLeft, 0);
 }

@@ -14,6 +14,7 @@
 #include <QStyleFactory>
 #include <limits>
 
+#include "accessibility.h"
 #include "captioned_frame.h"
 #include "pair_list.h"
 #include "qt_text.h"
@@ -102,6 +103,7 @@ void ConfigureApplication(QApplication& app) {
     QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Velmora"));
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    InstallAccessibility();
 }
 
 VelmoraWindow::VelmoraWindow(QWidget* parent)
@@ -164,6 +166,7 @@ void VelmoraWindow::BuildControls() {
                            layout::kFigureWidth + 2 * layout::kFigureBorder,
                            layout::kFigureHeight + 2 * layout::kFigureBorder);
     picture1_->setAccessibleName(ToQString(texts::kFigureName));
+    picture1_->setAccessibleDescription(ToQString(texts::kFigureDescription));
 
     commands_ = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {

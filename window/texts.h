@@ -53,5 +53,8 @@ inline constexpr std::string_view kWindowCaption = "www.example.org  вписа�
 inline constexpr std::string_view kPairListName = "Дадени величини";
 inline constexpr std::string_view kExplanationName = "Обяснение";
 inline constexpr std::string_view kFigureName = "Чертеж на трапеца";
+inline constexpr std::string_view kFigureDescription =
+    "Равнобедрен трапец ABCD с вписана окръжност с център O; DM и CN са височините към основата "
+    "AB.";
 
 }  // namespace velmora::texts

@@ -101,7 +101,22 @@ class Calculator:
         wait_for(f"{expected} ({why})", lambda: self.values() == expected)
 
 
-def scenarios(calc):
+def check_tree(node, parent_name=""):
+    """No showing node repeats its parent's name, which a reader would say twice."""
+    showing = node.getState().contains(pyatspi.STATE_SHOWING)
+    assert not (showing and node.name and node.name == parent_name), \
+        f"{node.getRoleName()} {node.name!r} repeats its parent's name"
+    for child in node:
+        if child is not None:
+            check_tree(child, node.name)
+
+
+def scenarios(app, calc):
+    check_tree(app)
+    figure = find(app, pyatspi.ROLE_IMAGE, "Чертеж на трапеца")
+    assert figure.description, "the figure has no description"
+    yield "the tree as a screen reader meets it"
+
     # Start-up state.
     assert calc.selected_pair() == "a, c", calc.selected_pair()
     assert calc.given() == ["a", "c"], calc.given()
@@ -147,7 +162,7 @@ def main():
         app = application()
         wait_for("the controls", lambda: Calculator(app) is not None)
         calc = Calculator(app)
-        steps = scenarios(calc)
+        steps = scenarios(app, calc)
         while True:
             try:
                 name = next(steps)
