@@ -22,9 +22,17 @@ dpkg-deb -x "$deb" "$root"
 test -x "$root/usr/bin/velmora"
 desktop-file-validate "$root/usr/share/applications/org.example.Velmora.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.Velmora.metainfo.xml" >/dev/null
-icon="$root/usr/share/icons/hicolor/32x32/apps/org.example.Velmora.png"
-# A PNG of 32 x 32 pixels: the signature, then width and height in the header.
-[ "$(od -An -tx1 -N8 "$icon" | tr -d ' \n')" = 89504e470d0a1a0a ] || { echo "icon is no PNG" >&2; exit 1; }
-[ "$(od -An -tu1 -j16 -N8 "$icon" | tr -s ' ')" = " 0 0 0 32 0 0 0 32" ] || { echo "icon is not 32x32" >&2; exit 1; }
+# The icon at every size a desktop asks for: a PNG (its signature) of the size
+# its folder names (width and height in the header).
+for size in 16 24 32 48 64 128 256; do
+    icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/org.example.Velmora.png"
+    [ -f "$icon" ] || { echo "no ${size} px icon" >&2; exit 1; }
+    [ "$(od -An -tx1 -N8 "$icon" | tr -d ' \n')" = 89504e470d0a1a0a ] || { echo "$icon is no PNG" >&2; exit 1; }
+    [ "$(od -An -tu4 --endian=big -j16 -N8 "$icon" | tr -s ' ')" = " $size $size" ] ||
+        { echo "$icon is not ${size}x${size}" >&2; exit 1; }
+done
+contents=$(dpkg-deb -c "$deb")
+grep -q 'hicolor/256x256/apps/org.example.Velmora.png' <<<"$contents" ||
+    { echo "the package lists no 256 px icon" >&2; exit 1; }
 
 "$here/run_under_xvfb.sh" /usr/bin/python3 "$here/atspi_session.py" "$root/usr/bin/velmora"
