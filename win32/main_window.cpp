@@ -50,17 +50,19 @@ struct ControlSpec {
     std::u16string text;
 };
 
-// Every control in tab order. A hidden label right before a control without a
-// caption of its own gives it the name that screen readers speak.
+// Every control in tab order. A label of no size right before a control
+// without a caption of its own gives it the name that screen readers speak.
 std::vector<ControlSpec> ControlSpecs() {
     constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-    constexpr DWORD kNameLabel = WS_CHILD | SS_NOPREFIX;  // never shown
+    // Visible, so that every screen reader takes it into account, but of no size.
+    constexpr DWORD kNameLabel = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
     constexpr DWORD kMultiLine =
         WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_NOHIDESEL;
     std::vector<ControlSpec> specs;
     int nameLabel = kNameLabelId;
     const auto named = [&](std::string_view name, const layout::TwipRect& rect, bool inFrame) {
-        specs.push_back({nameLabel++, L"STATIC", kNameLabel, 0, rect, inFrame, Utf16(name)});
+        const layout::TwipRect corner{rect.left, rect.top, 0, 0};
+        specs.push_back({nameLabel++, L"STATIC", kNameLabel, 0, corner, inFrame, Utf16(name)});
     };
 
     named(texts::kExplanationName, layout::kText1[0], false);

@@ -24,7 +24,7 @@ inline constexpr int kList1Id = 500;
 inline constexpr int kFrame1Id = 600;
 inline constexpr int kPicture1Id = 700;
 inline constexpr int kLabel1Id = 800;
-inline constexpr int kNameLabelId = 900;  // hidden labels naming the controls without a caption
+inline constexpr int kNameLabelId = 900;  // labels of no size naming the uncaptioned controls
 
 class MainWindow final : private WindowControls {
   public:
