@@ -40,7 +40,7 @@ std::u16string WindowText(HWND window) {
 }
 
 // One child control, as created: its place in the tab order is the order of creation.
-struct ControlSpec {
+struct ControlDefinition {
     int id;
     const wchar_t* windowClass;
     DWORD style;
@@ -52,60 +52,62 @@ struct ControlSpec {
 
 // Every control in tab order. A label of no size right before a control
 // without a caption of its own gives it the name that screen readers speak.
-std::vector<ControlSpec> ControlSpecs() {
+std::vector<ControlDefinition> ControlDefinitions() {
     constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
     // Visible, so that every screen reader takes it into account, but of no size.
     constexpr DWORD kNameLabel = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
     constexpr DWORD kMultiLine =
         WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_NOHIDESEL;
-    std::vector<ControlSpec> specs;
+    std::vector<ControlDefinition> definitions;
     int nameLabel = kNameLabelId;
     const auto named = [&](std::string_view name, const layout::TwipRect& rect, bool inFrame) {
         const layout::TwipRect corner{rect.left, rect.top, 0, 0};
-        specs.push_back({nameLabel++, L"STATIC", kNameLabel, 0, corner, inFrame, Utf16(name)});
+        definitions.push_back(
+            {nameLabel++, L"STATIC", kNameLabel, 0, corner, inFrame, Utf16(name)});
     };
 
     named(texts::kExplanationName, layout::kText1[0], false);
-    specs.push_back({kText1Id, L"EDIT", kChild | kMultiLine, WS_EX_CLIENTEDGE, layout::kText1[0],
-                     false, Utf16(texts::kExplanation)});
-    specs.push_back({kText1Id + 1, L"EDIT", WS_CHILD | kMultiLine, WS_EX_CLIENTEDGE,
-                     layout::kText1[1], false, Utf16(texts::kAphorism)});  // never shown
-    specs.push_back({kLabel1Id, L"STATIC", kChild | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0,
-                     layout::kLabel1, false, Utf16(texts::kTitle)});
-    specs.push_back({kPicture1Id, L"STATIC", kChild | SS_OWNERDRAW, 0, layout::kPicture1, false,
-                     Utf16(texts::kFigureName)});
+    definitions.push_back({kText1Id, L"EDIT", kChild | kMultiLine, WS_EX_CLIENTEDGE,
+                           layout::kText1[0], false, Utf16(texts::kExplanation)});
+    definitions.push_back({kText1Id + 1, L"EDIT", WS_CHILD | kMultiLine, WS_EX_CLIENTEDGE,
+                           layout::kText1[1], false, Utf16(texts::kAphorism)});  // never shown
+    definitions.push_back({kLabel1Id, L"STATIC", kChild | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX,
+                           0, layout::kLabel1, false, Utf16(texts::kTitle)});
+    definitions.push_back({kPicture1Id, L"STATIC", kChild | SS_OWNERDRAW, 0, layout::kPicture1,
+                           false, Utf16(texts::kFigureName)});
     for (int i = 0; i < 2; ++i) {
-        specs.push_back({kCommand1Id + i, L"BUTTON", kChild | WS_TABSTOP | BS_OWNERDRAW, 0,
-                         layout::kCommand1[i], false, Utf16(kCommandCaptions[i])});
+        definitions.push_back({kCommand1Id + i, L"BUTTON", kChild | WS_TABSTOP | BS_OWNERDRAW, 0,
+                               layout::kCommand1[i], false, Utf16(kCommandCaptions[i])});
     }
     named(texts::kPairListName, layout::kList1, false);
-    specs.push_back({kList1Id, L"LISTBOX",
-                     kChild | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                     WS_EX_CLIENTEDGE, layout::kList1, false, Utf16(texts::kPairListName)});
-    specs.push_back({kFrame1Id, L"BUTTON", kChild | BS_GROUPBOX, 0, layout::kFrame1, false,
-                     Utf16(texts::kParameters)});
+    definitions.push_back({kList1Id, L"LISTBOX",
+                           kChild | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                           WS_EX_CLIENTEDGE, layout::kList1, false, Utf16(texts::kPairListName)});
+    definitions.push_back({kFrame1Id, L"BUTTON", kChild | BS_GROUPBOX, 0, layout::kFrame1, false,
+                           Utf16(texts::kParameters)});
 
     // Check1(0), Text2(0), Check1(1..4), Text2(1..4).
     const auto check = [&](int k) {
-        specs.push_back({kCheck1Id + k, L"BUTTON", kChild | WS_DISABLED | BS_CHECKBOX, 0,
-                         layout::Check1(k), true, Utf16(QuantitySymbol(static_cast<Quantity>(k)))});
+        definitions.push_back({kCheck1Id + k, L"BUTTON", kChild | WS_DISABLED | BS_CHECKBOX, 0,
+                               layout::Check1(k), true,
+                               Utf16(QuantitySymbol(static_cast<Quantity>(k)))});
     };
     const auto box = [&](int k) {
         named(QuantitySymbol(static_cast<Quantity>(k)), layout::Text2(k), true);
-        specs.push_back({kText2Id + k, L"EDIT", kChild | WS_TABSTOP | ES_AUTOHSCROLL,
-                         WS_EX_CLIENTEDGE, layout::Text2(k), true, u""});
+        definitions.push_back({kText2Id + k, L"EDIT", kChild | WS_TABSTOP | ES_AUTOHSCROLL,
+                               WS_EX_CLIENTEDGE, layout::Text2(k), true, u""});
     };
     check(0);
     box(0);
     for (int k = 1; k < kQuantityCount; ++k) check(k);
     for (int k = 1; k < kQuantityCount; ++k) box(k);
-    return specs;
+    return definitions;
 }
 
 // Where a control stands, in pixels of the client area at `dpi`.
-RECT Place(const ControlSpec& spec, int dpi) {
-    layout::TwipRect twips = spec.rect;
-    if (spec.inFrame) {
+RECT Place(const ControlDefinition& definition, int dpi) {
+    layout::TwipRect twips = definition.rect;
+    if (definition.inFrame) {
         twips.left += layout::kFrame1.left;
         twips.top += layout::kFrame1.top;
     }
@@ -214,14 +216,14 @@ void MainWindow::CreateControls() {
     font_ = WindowFont(dpi_);
     // Each control is made at its place, so that the text boxes wrap their
     // text at their real width from the start.
-    for (const ControlSpec& spec : ControlSpecs()) {
-        const RECT r = Place(spec, dpi_);
+    for (const ControlDefinition& definition : ControlDefinitions()) {
+        const RECT r = Place(definition, dpi_);
         const HWND control = CreateWindowExW(
-            spec.exStyle, spec.windowClass, nullptr, spec.style, r.left, r.top, r.right - r.left,
-            r.bottom - r.top, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-            instance_, nullptr);
+            definition.exStyle, definition.windowClass, nullptr, definition.style, r.left, r.top,
+            r.right - r.left, r.bottom - r.top, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(definition.id)), instance_, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        SetWindowTextW(control, Wide(spec.text));
+        SetWindowTextW(control, Wide(definition.text));
     }
     for (int k = 0; k < kQuantityCount; ++k) {
         SendMessageW(Control(kText2Id + k), EM_SETLIMITTEXT, 0, 0);  // no length limit
@@ -241,9 +243,9 @@ void MainWindow::CreateControls() {
 void MainWindow::ApplyDpi(int dpi) {
     dpi_ = dpi;
     Font font = WindowFont(dpi);
-    for (const ControlSpec& spec : ControlSpecs()) {
-        const HWND control = Control(spec.id);
-        const RECT r = Place(spec, dpi);
+    for (const ControlDefinition& definition : ControlDefinitions()) {
+        const HWND control = Control(definition.id);
+        const RECT r = Place(definition, dpi);
         SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
