@@ -185,10 +185,11 @@ MainWindow* MainWindow::Create(HINSTANCE instance) {
         windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
         windowClass.lpszClassName = kClassName;
         windowClass.hIcon = static_cast<HICON>(
-            LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+            LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, 0, 0,
+                       LR_DEFAULTSIZE | LR_SHARED));  // the system owns shared icons
         windowClass.hIconSm = static_cast<HICON>(
             LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
-                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
         if (!RegisterClassExW(&windowClass)) return nullptr;
     }
     auto* self = new MainWindow(instance);
