@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdio>
 
+#include "deflate.h"
+
 namespace velmora::icon {
 namespace {
 
@@ -38,19 +40,11 @@ void PutChunk(Bytes& out, const char (&type)[5], const Bytes& data) {
     PutBigEndian32(out, Crc32(out.data() + start, out.size() - start));
 }
 
-// A zlib stream of stored (uncompressed) deflate blocks.
+// A zlib stream: the deflated data and its Adler-32 checksum.
 Bytes Zlib(const Bytes& raw) {
     Bytes out{0x78, 0x01};
-    constexpr std::size_t kBlock = 65535;
-    for (std::size_t pos = 0; pos < raw.size() || pos == 0; pos += kBlock) {
-        const std::size_t length = std::min(kBlock, raw.size() - pos);
-        out.push_back(pos + length >= raw.size() ? 1 : 0);  // the last block
-        PutLittleEndian(out, static_cast<std::uint32_t>(length), 2);
-        PutLittleEndian(out, static_cast<std::uint32_t>(~length & 0xFFFFU), 2);
-        out.insert(out.end(), raw.begin() + static_cast<std::ptrdiff_t>(pos),
-                   raw.begin() + static_cast<std::ptrdiff_t>(pos + length));
-        if (raw.empty()) break;
-    }
+    const Bytes deflated = Deflate(raw);
+    out.insert(out.end(), deflated.begin(), deflated.end());
     std::uint32_t a = 1, b = 0;  // Adler-32
     for (std::uint8_t byte : raw) {
         a = (a + byte) % 65521U;

@@ -11,7 +11,7 @@ namespace velmora::icon {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// An 8-bit RGBA PNG, stored without compression (the icons are small).
+// An 8-bit RGBA PNG.
 Bytes EncodePng(const Image& image);
 
 // One ICO holding every image: up to 48 pixels as 32-bit bitmaps with an AND

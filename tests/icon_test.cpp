@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <set>
 
+#include "deflate.h"
 #include "hamburger.h"
 #include "image_files.h"
 
@@ -48,12 +49,22 @@ TEST(Icon, WindowSizeFitsInAPaletteOf256Colours) {
 TEST(IconFiles, PngHasItsSignatureSizeAndChecksums) {
     const Bytes png = EncodePng(RenderHamburger(48));
     const Bytes signature{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    ASSERT_GT(png.size(), 48U * 48U * 4U);
+    ASSERT_GT(png.size(), 57U);                 // signature, header, data and end chunks
+    EXPECT_LT(png.size(), 48U * 48U * 4U / 2);  // compressed
     EXPECT_TRUE(std::equal(signature.begin(), signature.end(), png.begin()));
     EXPECT_EQ(Big32(png, 16), 48U);  // IHDR width and height
     EXPECT_EQ(Big32(png, 20), 48U);
     EXPECT_EQ(Big32(png, 29), 0x5702F987U);              // IHDR's CRC, as zlib's crc32 computes it
     EXPECT_EQ(Big32(png, png.size() - 4), 0xAE426082U);  // IEND's CRC, the same in every PNG
+}
+
+// Fixed-code deflate: a run becomes a few back references; any input ends
+// in a final block with its end-of-block code.
+TEST(Deflate, CompressesRunsAndEndsEveryStream) {
+    EXPECT_EQ(Deflate({}), (Bytes{0x03, 0x00}));           // final fixed block, end of block
+    EXPECT_EQ(Deflate({'a'}), (Bytes{0x4B, 0x04, 0x00}));  // as zlib writes it, too
+    const Bytes run(100000, 0x42);
+    EXPECT_LT(Deflate(run).size(), 1000U);
 }
 
 TEST(IconFiles, IcoListsEveryImageWhereItIs) {

@@ -31,6 +31,21 @@ for size in 16 24 32 48 64 128 256; do
     [ "$(od -An -tu4 --endian=big -j16 -N8 "$icon" | tr -s ' ')" = " $size $size" ] ||
         { echo "$icon is not ${size}x${size}" >&2; exit 1; }
 done
+# Every chunk's checksum holds and the pixels inflate to the full image, as
+# zlib reads them.
+/usr/bin/python3 - "$root/usr/share/icons/hicolor" <<'PY'
+import pathlib, struct, sys, zlib
+for icon in sorted(pathlib.Path(sys.argv[1]).glob("*/apps/org.example.Velmora.png")):
+    data, pos, pixels = icon.read_bytes(), 8, b""
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        assert struct.unpack(">I", data[pos + 8 + length:pos + 12 + length])[0] == zlib.crc32(kind + body), icon
+        pixels += body if kind == b"IDAT" else b""
+        pos += 12 + length
+    size = struct.unpack(">I", data[16:20])[0]
+    assert len(zlib.decompress(pixels)) == size * (size * 4 + 1), icon
+PY
 contents=$(dpkg-deb -c "$deb")
 grep -q 'hicolor/256x256/apps/org.example.Velmora.png' <<<"$contents" ||
     { echo "the package lists no 256 px icon" >&2; exit 1; }
