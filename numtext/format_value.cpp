@@ -57,29 +57,25 @@ class LocalizedWriter {
 };
 
 // What stands before and after the digits of a negative value.
-std::u16string NegativePrefix(const NumberFormat& format) {
+struct Affixes {
+    std::u16string before, after;
+};
+
+Affixes NegativeAffixes(const NumberFormat& format) {
+    const std::u16string& sign = format.negativeSign;
     switch (format.negativeStyle) {
         case NegativeStyle::Parentheses:
-            return u"(";
+            return {u"(", u")"};
         case NegativeStyle::LeadingSign:
-            return format.negativeSign;
+            return {sign, {}};
         case NegativeStyle::LeadingSignSpace:
-            return format.negativeSign + u" ";
-        default:
-            return {};
-    }
-}
-std::u16string NegativeSuffix(const NumberFormat& format) {
-    switch (format.negativeStyle) {
-        case NegativeStyle::Parentheses:
-            return u")";
+            return {sign + u" ", {}};
         case NegativeStyle::TrailingSign:
-            return format.negativeSign;
+            return {{}, sign};
         case NegativeStyle::TrailingSignSpace:
-            return u" " + format.negativeSign;
-        default:
-            return {};
+            return {{}, u" " + sign};
     }
+    return {sign, {}};
 }
 
 }  // namespace
@@ -99,12 +95,13 @@ std::u16string FormatValue(double value, const NumberFormat& format) {
     const bool roundsToZero = fixed.find_first_not_of("0.") == std::string_view::npos;
     const bool negative = std::signbit(value) && !roundsToZero;
 
+    const Affixes affixes = negative ? NegativeAffixes(format) : Affixes{};
     LocalizedWriter out(format);
-    if (negative) out.Append(NegativePrefix(format));
+    out.Append(affixes.before);
     if (integerPart != "0" || format.leadingZero) out.Digits(integerPart, true);
     out.Append(format.decimalSeparator);
     out.Digits(decimals, false);
-    if (negative) out.Append(NegativeSuffix(format));
+    out.Append(affixes.after);
     return out.Take();
 }
 

@@ -81,23 +81,20 @@ void PaintFigure(HDC dc, const RECT& bounds, int dpi, HFONT font) {
     const int width = scale.Length(figure::kLineWidth) > 0 ? scale.Length(figure::kLineWidth) : 1;
     const figure::Drawing& drawing = figure::Trapezoid();
 
+    const Pen solid = LinePen(figure::Stroke::Solid, width);
+    const Pen dashed = LinePen(figure::Stroke::Dashed, width);
     SelectObject(dc, GetStockObject(NULL_BRUSH));
     for (const figure::Line& line : drawing.lines) {
-        const Pen pen = LinePen(line.stroke, width);
-        const Selection selected(dc, pen.get());
+        SelectObject(dc, line.stroke == figure::Stroke::Dashed ? dashed.get() : solid.get());
         const POINT from = scale.At(line.from);
         const POINT to = scale.At(line.to);
         MoveToEx(dc, from.x, from.y, nullptr);
         LineTo(dc, to.x, to.y);
     }
-    {
-        const Pen pen = LinePen(figure::Stroke::Solid, width);
-        const Selection selected(dc, pen.get());
-        const POINT centre = scale.At(drawing.centre);
-        const int radius = scale.Length(drawing.radius);
-        Ellipse(dc, centre.x - radius, centre.y - radius, centre.x + radius + 1,
-                centre.y + radius + 1);
-    }
+    SelectObject(dc, solid.get());
+    const POINT centre = scale.At(drawing.centre);
+    const int radius = scale.Length(drawing.radius);
+    Ellipse(dc, centre.x - radius, centre.y - radius, centre.x + radius + 1, centre.y + radius + 1);
 
     SelectObject(dc, GetStockObject(BLACK_BRUSH));
     SelectObject(dc, GetStockObject(NULL_PEN));
