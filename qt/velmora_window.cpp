@@ -99,8 +99,8 @@ QFont WindowFont() {
 }  // namespace
 
 void ConfigureApplication(QApplication& app) {
+    // The name alone: a display name would be appended to the window's caption.
     QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Velmora"));
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     InstallAccessibility();

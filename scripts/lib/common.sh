@@ -7,6 +7,19 @@ as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# Where neither root nor sudo can install what is missing, says what is
+# needed and how to get it, and stops.
+require_root_for() {
+    local what=$1 command=$2
+    [ "$(id -u)" -eq 0 ] && return 0
+    command -v sudo >/dev/null 2>&1 && return 0
+    local me="scripts/$(basename "$0")"
+    echo "$me needs $what, which only root can install (you are not root, and there is no sudo)." >&2
+    echo "Ask an administrator to run, as root:  $command" >&2
+    echo "then run $me again." >&2
+    exit 1
+}
+
 # Installs the Debian packages given that are not installed yet.
 require_packages() {
     local missing=()
@@ -16,6 +29,8 @@ require_packages() {
         fi
     done
     if [ "${#missing[@]}" -gt 0 ]; then
+        require_root_for "the Debian packages ${missing[*]}" \
+            "apt-get update && apt-get install --no-install-recommends ${missing[*]}"
         echo "Installing: ${missing[*]}"
         as_root apt-get update -qq
         as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
@@ -31,12 +46,19 @@ WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletes
 require_locale() {
     local name=$1 # e.g. de_DE
     if ! locale -a 2>/dev/null | grep -qix "$name.utf8"; then
+        require_root_for "the locale $name.UTF-8" "localedef -i $name -f UTF-8 $name.UTF-8"
         as_root localedef -i "$name" -f UTF-8 "$name.UTF-8"
     fi
 }
 
+# Presets are read from the checkout, wherever the script was started from.
 build_preset() {
     local preset=$1
-    cmake --preset "$preset" -S "$ROOT" >/dev/null
-    cmake --build --preset "$preset" --parallel "$(nproc)"
+    shift
+    (cd "$ROOT" && cmake --preset "$preset" >/dev/null &&
+        cmake --build --preset "$preset" --parallel "$(nproc)" "$@")
+}
+
+test_preset() {
+    (cd "$ROOT" && ctest --preset "$1" --parallel "$(nproc)")
 }

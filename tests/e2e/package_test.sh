@@ -17,6 +17,9 @@ done
 # apt can resolve everything the package asks for.
 apt-get install --simulate "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log" >&2; exit 1; }
 
+# Debian's own checks: no error, and no warning either.
+lintian --fail-on error,warning "$deb"
+
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 test -x "$root/usr/bin/velmora"

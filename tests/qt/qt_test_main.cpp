@@ -6,6 +6,9 @@
 #include "velmora_window.h"
 
 int main(int argc, char* argv[]) {
+    // Offscreen unless told otherwise, so that a plain ctest needs no display,
+    // listing the tests included.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     velmora::ConfigureApplication(app);
     ::testing::InitGoogleTest(&argc, argv);
