@@ -56,6 +56,19 @@ TEST(Figure, LabelsEveryPointAndSideInsideThePicture) {
         EXPECT_LT(label.at.y, kHeight - 20) << label.text;  // room for the text below a top anchor
     }
     EXPECT_EQ(names, "ABCDMNacbbO");
+
+    // The bases lie at y = 32 and y = 124: C, D and c stand above the upper one,
+    // A, B, M, N and a below the lower one, each a pixel clear of its line.
+    for (const Label& label : Trapezoid().labels) {
+        const std::string text(label.text);
+        if (text == "C" || text == "D" || text == "c") {
+            EXPECT_EQ(label.anchor, Anchor::Bottom) << text;
+            EXPECT_EQ(label.at.y, 31) << text;
+        } else if (text != "b" && text != "O") {
+            EXPECT_EQ(label.anchor, Anchor::Top) << text;
+            EXPECT_EQ(label.at.y, 125) << text;
+        }
+    }
 }
 
 }  // namespace

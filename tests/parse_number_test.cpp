@@ -83,6 +83,9 @@ TEST(ParseNumber, ReadsHexadecimalAndOctalIntegers) {
         {"&O8", 0},
         {"&", 0},
         {"&Z1", 0},
+        {"&5", 0},  // only H or O may follow the ampersand
+        {"&-3", 0},
+        {"&.5", 0},
         {"-&H10", 0},
         {"&H10.5", 16},
         {"&HFFFF", 65535},  // no 16-bit wrap to -1

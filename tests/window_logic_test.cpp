@@ -10,6 +10,7 @@
 #include "in_memory_controls.h"
 #include "test_text.h"
 #include "texts.h"
+#include "twip_layout.h"
 
 namespace velmora {
 namespace {
@@ -148,6 +149,8 @@ TEST_F(WindowLogicTest, CalculatesTypedValues) {
         {"a, c", "1234.5", "0.5", {"1,234.500", "617.500", "0.500", "12.422", "2,470.000"}},
         {"a, r", "-16", "4", {"-16.000", "-10.000", "-4.000", "4.000", "-40.000"}},
         {"c, P", "&H4", "&O50", {"16.000", "10.000", "4.000", "4.000", "40.000"}},
+        // b = 0.91250000000000009 only as ((4·r)·r)/c is grouped; (4·r)·(r/c) gives 0.912.
+        {"c, r", "1.6", "0.3", {"0.225", "0.913", "1.600", "0.300", "3.650"}},
     };
     for (const Session& s : sessions) {
         Select(s.pair);
@@ -171,6 +174,16 @@ TEST_F(WindowLogicTest, OutOfRangeInputIsInvalidData) {
         EXPECT_TRUE(ShowsInvalidData()) << huge;
         EXPECT_EQ(Utf8(controls.boxes[kBaseA].text), huge);
     }
+}
+
+// A list can lose its selection (a screen reader may clear it): the pair
+// change then locks every box and marks none, and nothing throws.
+TEST_F(WindowLogicTest, PairChangeWithNoPairSelectedLocksEveryBox) {
+    controls.pair = -1;
+    logic.PairChanged();
+    ExpectBoxes({"", "", "", "", ""});
+    EXPECT_EQ(ReadOnlyFlags(), (Flags{true, true, true, true, true}));
+    EXPECT_EQ(controls.checks, (Flags{false, false, false, false, false}));
 }
 
 TEST_F(WindowLogicTest, UnknownCommandIndexDoesNothing) {
@@ -214,6 +227,36 @@ TEST_F(WindowLogicTest, LoadEmptiesBoxesBeforeTheDefaults) {
     EXPECT_EQ(fresh.pairChangedEvents, 1);
     for (Quantity q : kAllQuantities) {
         EXPECT_EQ(Utf8(fresh.boxes[q].text), q == kBaseA ? "16" : q == kBaseC ? "4" : "");
+    }
+}
+
+// Pixels at the scalings Windows offers (125 %, 150 %, 175 %) and at an odd
+// density, worked out by hand: each edge rounded to the nearest pixel.
+TEST(TwipLayout, RoundsBothEdgesAtEveryDensity) {
+    using layout::PixelRect;
+    const layout::TwipRect client{0, 0, layout::kClientWidthTwips, layout::kClientHeightTwips};
+    const struct {
+        const char* what;
+        layout::TwipRect twips;
+        int dpi;
+        PixelRect expected;
+    } cases[] = {
+        {"client area", client, 120, {0, 0, 581, 538}},
+        {"Picture1", layout::kPicture1, 120, {340, 40, 226, 208}},
+        {"Check1(0) in Frame1", layout::Check1(0), 120, {10, 20, 61, 34}},
+        {"client area", client, 144, {0, 0, 698, 645}},
+        {"Label1", layout::kLabel1, 144, {108, 0, 458, 38}},
+        {"Text2(2) in Frame1", layout::Text2(2), 144, {84, 96, 122, 41}},
+        {"client area", client, 168, {0, 0, 814, 753}},
+        {"Command1(1)", layout::kCommand1[1], 168, {266, 336, 184, 44}},
+        {"Text1(0)", layout::kText1[0], 168, {14, 392, 786, 352}},
+        {"Command1(0)", layout::kCommand1[0], 110, {18, 220, 121, 29}},
+        {"Text1(0)", layout::kText1[0], 110, {9, 257, 515, 230}},
+    };
+    for (const auto& c : cases) {
+        const PixelRect r = layout::ToPixels(c.twips, c.dpi);
+        EXPECT_EQ(r, c.expected) << c.what << " at " << c.dpi << " DPI: " << r.left << ", " << r.top
+                                 << ", " << r.width << " x " << r.height;
     }
 }
 
@@ -261,6 +304,8 @@ TEST(Utf16Text, KeepsEveryCharacter) {
         {"a\r\nb", u"a\r\nb"},
         {"1\u00a0234", u"1\u00a0234"},
         {"\U0001F354", u"\U0001F354"},  // beyond the first plane: a surrogate pair
+        {"\U00010000", u"\U00010000"},  // the first code point that needs one
+        {"\xf4\x90\x80\x80", u"\ufffd\ufffd\ufffd\ufffd"},  // above U+10FFFF
         {"\xff", u"\ufffd"},
         {"\xd0", u"\ufffd"},                      // truncated
         {"\xc0\xaf", u"\ufffd\ufffd"},            // overlong

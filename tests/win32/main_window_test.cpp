@@ -13,7 +13,6 @@
 
 #include "test_text.h"
 #include "texts.h"
-#include "twip_layout.h"
 #include "window_driver.h"
 
 namespace velmora::win32 {
@@ -43,54 +42,63 @@ class MainWindowTest : public ::testing::Test {
     testing::WindowDriver ui;
 };
 
-// Every rectangle from the twip table at the window's density; run at 96 and
-// at 192 DPI (VELMORA_EXPECTED_DPI says which the test list set up).
+using Pixels = std::array<int, 4>;  // left, top, width, height in the client area
+
+// Where every control stands at 96 and at 192 DPI, worked out by hand from
+// the design in twips (15 a pixel at 96 DPI; the frame's rows moved by its corner).
+struct DesignedPlace {
+    int id;
+    Pixels at96, at192;
+};
+constexpr DesignedPlace kDesignedPlaces[] = {
+    {kLabel1Id, {72, 0, 305, 25}, {144, 0, 610, 50}},
+    {kList1Id, {16, 32, 73, 156}, {32, 64, 146, 312}},
+    {kFrame1Id, {112, 32, 145, 145}, {224, 64, 290, 290}},
+    {kPicture1Id, {272, 32, 181, 166}, {544, 64, 362, 332}},
+    {kCommand1Id, {16, 192, 105, 25}, {32, 384, 210, 50}},
+    {kCommand1Id + 1, {152, 192, 105, 25}, {304, 384, 210, 50}},
+    {kText1Id, {8, 224, 449, 201}, {16, 448, 898, 402}},
+    {kText1Id + 1, {208, 304, 449, 121}, {416, 608, 898, 242}},
+    {kCheck1Id, {120, 48, 49, 27}, {240, 96, 98, 54}},
+    {kText2Id, {168, 48, 81, 27}, {336, 96, 162, 54}},
+    {kCheck1Id + 1, {120, 72, 49, 27}, {240, 144, 98, 54}},
+    {kText2Id + 1, {168, 72, 81, 27}, {336, 144, 162, 54}},
+    {kCheck1Id + 2, {120, 96, 49, 27}, {240, 192, 98, 54}},
+    {kText2Id + 2, {168, 96, 81, 27}, {336, 192, 162, 54}},
+    {kCheck1Id + 3, {120, 120, 49, 27}, {240, 240, 98, 54}},
+    {kText2Id + 3, {168, 120, 81, 27}, {336, 240, 162, 54}},
+    {kCheck1Id + 4, {120, 144, 49, 27}, {240, 288, 98, 54}},
+    {kText2Id + 4, {168, 144, 81, 27}, {336, 288, 162, 54}},
+};
+
+// The client area, every control and the font as designed at `dpi` (96 or 192).
+void ExpectDesignedLayout(const testing::WindowDriver& ui, int dpi) {
+    ASSERT_TRUE(dpi == 96 || dpi == 192) << dpi;
+    RECT client;
+    GetClientRect(ui.window(), &client);
+    EXPECT_EQ(client.right, dpi == 96 ? 465 : 930);
+    EXPECT_EQ(client.bottom, dpi == 96 ? 430 : 860);
+    for (const DesignedPlace& place : kDesignedPlaces) {
+        const RECT r = ui.ClientRect(place.id);
+        EXPECT_EQ((Pixels{r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                  dpi == 96 ? place.at96 : place.at192)
+            << "control " << place.id << " at " << dpi << " DPI";
+    }
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(ui.Control(kText1Id), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, dpi == 96 ? -16 : -32);  // 12 points
+    EXPECT_EQ(std::wstring(font.lfFaceName), L"Times New Roman");
+    EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
+}
+
+// Run at 96 and at 192 DPI (VELMORA_EXPECTED_DPI says which the test list set up).
 TEST_F(MainWindowTest, ControlsStandWhereDesigned) {
     const int dpi = static_cast<int>(GetDpiForWindow(ui.window()));
     if (const char* expected = std::getenv("VELMORA_EXPECTED_DPI")) {
         ASSERT_EQ(dpi, std::atoi(expected));
     }
-    RECT client;
-    GetClientRect(ui.window(), &client);
-    EXPECT_EQ(client.right, layout::ToPixels(6975, dpi));
-    EXPECT_EQ(client.bottom, layout::ToPixels(6450, dpi));
-
-    struct Placement {
-        int id;
-        layout::TwipRect twips;
-    };
-    std::vector<Placement> placements{
-        {kLabel1Id, layout::kLabel1},        {kList1Id, layout::kList1},
-        {kFrame1Id, layout::kFrame1},        {kPicture1Id, layout::kPicture1},
-        {kCommand1Id, layout::kCommand1[0]}, {kCommand1Id + 1, layout::kCommand1[1]},
-        {kText1Id, layout::kText1[0]},       {kText1Id + 1, layout::kText1[1]},
-    };
-    const auto inFrame = [](layout::TwipRect r) {
-        return layout::TwipRect{r.left + 1680, r.top + 480, r.width, r.height};
-    };
-    for (int k = 0; k < kQuantityCount; ++k) {
-        placements.push_back({kCheck1Id + k, inFrame(layout::Check1(k))});
-        placements.push_back({kText2Id + k, inFrame(layout::Text2(k))});
-    }
-    for (const Placement& p : placements) {
-        const RECT r = ui.ClientRect(p.id);
-        const layout::PixelRect expected = layout::ToPixels(p.twips, dpi);
-        EXPECT_EQ((layout::PixelRect{r.left, r.top, r.right - r.left, r.bottom - r.top}), expected)
-            << "control " << p.id << " at " << dpi << " DPI";
-    }
-    // Text2(4) at 192 DPI: 1680 + 840 twips left, 480 + 1680 top, 1215 × 405.
-    if (dpi == 192) {
-        const RECT r = ui.ClientRect(kText2Id + 4);
-        EXPECT_EQ(r.left, 336);
-        EXPECT_EQ(r.top, 288);
-        EXPECT_EQ(r.right - r.left, 162);
-    }
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(ui.Control(kText1Id), WM_GETFONT, 0, 0)),
-               sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -MulDiv(12, dpi, 72));
-    EXPECT_EQ(std::wstring(font.lfFaceName), L"Times New Roman");
-    EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
+    ExpectDesignedLayout(ui, dpi);
 }
 
 TEST_F(MainWindowTest, ShowsTheDesignedTexts) {
