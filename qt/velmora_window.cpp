@@ -5,10 +5,10 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -21,10 +21,12 @@
 #include "texts.h"
 #include "trapezoid_figure.h"
 #include "twip_layout.h"
-#include "window_icon.h"
 
 namespace velmora {
 namespace {
+
+// The desktop entry's name, and the icon theme's name for the icon.
+constexpr QLatin1StringView kApplicationId("org.example.Velmora");
 
 const QColor kWindowColour(192, 192, 255);
 const QColor kLabelColour(255, 192, 128);
@@ -96,12 +98,18 @@ QFont WindowFont() {
     return font;
 }
 
+// The desktop's icon theme draws the icon at every size it needs; the
+// program's own 32-pixel image stands in where the theme has none.
+QIcon WindowIcon() {
+    return QIcon::fromTheme(kApplicationId, QIcon(QStringLiteral(":/velmora/window-icon.png")));
+}
+
 }  // namespace
 
 void ConfigureApplication(QApplication& app) {
     // The name alone: a display name would be appended to the window's caption.
     QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setDesktopFileName(QStringLiteral("org.example.Velmora"));
+    QApplication::setDesktopFileName(kApplicationId);
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     InstallAccessibility();
 }
@@ -110,8 +118,7 @@ VelmoraWindow::VelmoraWindow(QWidget* parent)
     : QWidget(parent), logic_(*this, [this] { return numberFormat_; }) {
     setObjectName(QStringLiteral("Velmora"));
     setWindowTitle(ToQString(texts::kWindowCaption));
-    setWindowIcon(QIcon(QPixmap::fromImage(
-        QImage(kWindowIcon, kWindowIconSize, kWindowIconSize, QImage::Format_RGBA8888))));
+    setWindowIcon(WindowIcon());
     setFixedSize(ToQRect({0, 0, layout::kClientWidthTwips, layout::kClientHeightTwips}).size());
     FillBackground(this, kWindowColour);
     setFont(WindowFont());

@@ -38,9 +38,11 @@ require_packages() {
 }
 
 # What building the program needs.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2 fontconfig)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2 fontconfig
+    librsvg2-bin imagemagick)
 # What building for Windows and testing it under Wine needs.
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine64 nsis xvfb xauth)
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine64 nsis xvfb xauth
+    icoutils)
 
 # Makes a C library locale available (the tests need one with a decimal comma).
 require_locale() {

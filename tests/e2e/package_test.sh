@@ -34,6 +34,11 @@ for size in 16 24 32 48 64 128 256; do
     [ "$(od -An -tu4 --endian=big -j16 -N8 "$icon" | tr -s ' ')" = " $size $size" ] ||
         { echo "$icon is not ${size}x${size}" >&2; exit 1; }
 done
+# The drawing itself, for desktops that scale it, as rsvg-convert reads it.
+svg="$root/usr/share/icons/hicolor/scalable/apps/org.example.Velmora.svg"
+[ -f "$svg" ] || { echo "no scalable icon" >&2; exit 1; }
+[ "$(rsvg-convert -w 48 -h 48 "$svg" | od -An -tu4 --endian=big -j16 -N8 | tr -s ' ')" = " 48 48" ] ||
+    { echo "$svg does not render" >&2; exit 1; }
 # Every chunk's checksum holds and the pixels inflate to the full image, as
 # zlib reads them.
 /usr/bin/python3 - "$root/usr/share/icons/hicolor" <<'PY'
@@ -50,7 +55,8 @@ for icon in sorted(pathlib.Path(sys.argv[1]).glob("*/apps/org.example.Velmora.pn
     assert len(zlib.decompress(pixels)) == size * (size * 4 + 1), icon
 PY
 contents=$(dpkg-deb -c "$deb")
-grep -q 'hicolor/256x256/apps/org.example.Velmora.png' <<<"$contents" ||
-    { echo "the package lists no 256 px icon" >&2; exit 1; }
+for icon in 256x256/apps/org.example.Velmora.png scalable/apps/org.example.Velmora.svg; do
+    grep -q "hicolor/$icon" <<<"$contents" || { echo "the package lists no $icon" >&2; exit 1; }
+done
 
 "$here/run_under_xvfb.sh" /usr/bin/python3 "$here/atspi_session.py" "$root/usr/bin/velmora"

@@ -33,7 +33,8 @@ cmake --install "$work/build" --prefix "$work/prefix" >/dev/null
 for file in bin/velmora share/applications/org.example.Velmora.desktop \
             share/metainfo/org.example.Velmora.metainfo.xml \
             share/icons/hicolor/32x32/apps/org.example.Velmora.png \
-            share/icons/hicolor/256x256/apps/org.example.Velmora.png; do
+            share/icons/hicolor/256x256/apps/org.example.Velmora.png \
+            share/icons/hicolor/scalable/apps/org.example.Velmora.svg; do
     [ -f "$work/prefix/$file" ] || fail "cmake --install put no $file in place"
 done
 echo "ok - the Makefiles build installs the program, its desktop entry, metainfo and icons"

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +16,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <array>
+#include <set>
 
 #include "qt_text.h"
 #include "texts.h"
@@ -109,6 +111,16 @@ TEST_F(WindowTest, ShowsItsTextsExactly) {
     EXPECT_EQ(window.windowTitle(), ToQString(texts::kWindowCaption));
     EXPECT_TRUE(window.windowTitle().endsWith(QStringLiteral("  вписана окръжност в трапец")));
     EXPECT_FALSE(window.windowIcon().isNull());
+    // The program's own icon, where the desktop's theme has none: 32 × 32 in 256 colours.
+    const QImage icon =
+        QImage(QStringLiteral(":/velmora/window-icon.png")).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(icon.size(), QSize(32, 32));
+    std::set<QRgb> colours;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) colours.insert(icon.pixel(x, y));
+    }
+    EXPECT_LE(colours.size(), 256U);
+    EXPECT_GT(colours.size(), 16U);  // a drawing, not a blank
     EXPECT_EQ(Find<QLabel>(QStringLiteral("Label1"))->text().toStdString(),
               "Геометрия - трапец, вписана окръжност");
     EXPECT_EQ(Find<QGroupBox>(QStringLiteral("Frame1"))->title().toStdString(), "Параметри");

@@ -1,0 +1,34 @@
+# The icon is one SVG drawing, icon/velmora.svg; every image the program and
+# the desktops need is rendered from it at build time by Debian's tools:
+# rsvg-convert (librsvg2-bin), and ImageMagick for the 256-colour image.
+find_program(VELMORA_RSVG_CONVERT rsvg-convert REQUIRED)
+set(VELMORA_ICON_SVG ${CMAKE_CURRENT_LIST_DIR}/velmora.svg)
+
+# Renders the icon as a SIZE × SIZE PNG at OUTPUT. With PALETTE, in at most 256
+# colours; with MASKED as well, its transparency is all or nothing, as the mask
+# of a 256-colour Windows icon holds it.
+function(velmora_icon_png output size)
+  cmake_parse_arguments(ARG "PALETTE;MASKED" "" "" ${ARGN})
+  get_filename_component(dir ${output} DIRECTORY)
+  if(ARG_PALETTE)
+    find_program(VELMORA_IMAGEMAGICK convert REQUIRED)
+    set(rendered ${output}.rgba.png)
+    set(mask)
+    if(ARG_MASKED)
+      set(mask -channel A -threshold 50% +channel)
+    endif()
+    set(reduce COMMAND ${VELMORA_IMAGEMAGICK} ${rendered} ${mask} -colors 256 -type PaletteAlpha
+                       -strip -define png:exclude-chunks=date,time ${output})
+  else()
+    set(rendered ${output})
+    set(reduce)
+  endif()
+  add_custom_command(OUTPUT ${output}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+                     COMMAND ${VELMORA_RSVG_CONVERT} -w ${size} -h ${size} -o ${rendered}
+                             ${VELMORA_ICON_SVG}
+                     ${reduce}
+                     DEPENDS ${VELMORA_ICON_SVG}
+                     COMMENT "Rendering the ${size} px icon"
+                     VERBATIM)
+endfunction()
