@@ -8,16 +8,21 @@
 #include <cstdio>
 #include <cwchar>
 
+#include "dpi.h"
 #include "main_window.h"
 #include "twip_layout.h"
 
 namespace {
 
-// Microseconds since Windows created this process.
+// Microseconds since Windows created this process; the precise clock of
+// Windows 8 and later where there is one.
 double MicrosecondsSinceCreation() {
     FILETIME created, exited, kernel, user, now;
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    GetSystemTimePreciseAsFileTime(&now);
+    using Clock = void(WINAPI*)(FILETIME*);
+    const auto precise = reinterpret_cast<Clock>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetSystemTimePreciseAsFileTime")));
+    (precise ? precise : GetSystemTimeAsFileTime)(&now);
     const auto ticks = [](FILETIME t) {
         return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
     };
@@ -45,10 +50,12 @@ HWND EmptyWindow(HINSTANCE instance) {
     const HWND window =
         CreateWindowExW(0, L"EmptyWindow", L"Empty", style, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
-    const int dpi = static_cast<int>(GetDpiForWindow(window));
-    RECT r{0, 0, velmora::layout::ToPixels(velmora::layout::kClientWidthTwips, dpi),
-           velmora::layout::ToPixels(velmora::layout::kClientHeightTwips, dpi)};
-    AdjustWindowRectExForDpi(&r, style, FALSE, 0, static_cast<UINT>(dpi));
+    const auto dpiSource = velmora::win32::DpiSource::OfThisSystem();
+    const int dpi = dpiSource.WindowDpi(window);
+    const RECT r = dpiSource.WindowRect(
+        {0, 0, velmora::layout::ToPixels(velmora::layout::kClientWidthTwips, dpi),
+         velmora::layout::ToPixels(velmora::layout::kClientHeightTwips, dpi)},
+        style, 0, dpi);
     SetWindowPos(window, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                  SWP_NOMOVE | SWP_NOZORDER);
     ShowWindow(window, SW_SHOWNORMAL);

@@ -115,15 +115,6 @@ RECT Place(const ControlDefinition& definition, int dpi) {
     return {r.left, r.top, r.left + r.width, r.top + r.height};
 }
 
-// The window rectangle whose client area is exactly the designed size.
-SIZE WindowSize(int dpi) {
-    const layout::PixelRect client =
-        layout::ToPixels({0, 0, layout::kClientWidthTwips, layout::kClientHeightTwips}, dpi);
-    RECT r{0, 0, client.width, client.height};
-    AdjustWindowRectExForDpi(&r, kWindowStyle, FALSE, 0, static_cast<UINT>(dpi));
-    return {r.right - r.left, r.bottom - r.top};
-}
-
 Font WindowFont(int dpi) {
     return Font(CreateFontW(-MulDiv(12, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                             RUSSIAN_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
@@ -168,15 +159,16 @@ LRESULT CALLBACK LetTabThrough(HWND control, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance)
+MainWindow::MainWindow(HINSTANCE instance, DpiSource dpiSource)
     : instance_(instance),
+      dpiSource_(dpiSource),
       windowBrush_(CreateSolidBrush(kWindowColour)),
       labelBrush_(CreateSolidBrush(kLabelColour)),
       checkBrush_(CreateSolidBrush(kCheckColour)),
       numberFormat_(ReadRegionalNumberFormat()),
       logic_(*this, [this] { return numberFormat_; }) {}
 
-MainWindow* MainWindow::Create(HINSTANCE instance) {
+MainWindow* MainWindow::Create(HINSTANCE instance, DpiSource dpiSource) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     if (!GetClassInfoExW(instance, kClassName, &windowClass)) {
@@ -192,7 +184,7 @@ MainWindow* MainWindow::Create(HINSTANCE instance) {
                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
         if (!RegisterClassExW(&windowClass)) return nullptr;
     }
-    auto* self = new MainWindow(instance);
+    auto* self = new MainWindow(instance, dpiSource);
     const std::u16string caption = Utf16(texts::kWindowCaption);
     const HWND window =
         CreateWindowExW(0, kClassName, Wide(caption), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -213,7 +205,7 @@ void MainWindow::Show(int showCommand) {
 }
 
 void MainWindow::CreateControls() {
-    dpi_ = static_cast<int>(GetDpiForWindow(window_));
+    dpi_ = dpiSource_.WindowDpi(window_);
     font_ = WindowFont(dpi_);
     // Each control is made at its place, so that the text boxes wrap their
     // text at their real width from the start.
@@ -256,6 +248,14 @@ void MainWindow::ApplyDpi(int dpi) {
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The window rectangle whose client area is exactly the designed size.
+SIZE MainWindow::WindowSize(int dpi) const {
+    const layout::PixelRect client =
+        layout::ToPixels({0, 0, layout::kClientWidthTwips, layout::kClientHeightTwips}, dpi);
+    const RECT r = dpiSource_.WindowRect({0, 0, client.width, client.height}, kWindowStyle, 0, dpi);
+    return {r.right - r.left, r.bottom - r.top};
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

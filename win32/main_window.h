@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 
+#include "dpi.h"
 #include "gdi.h"
 #include "number_format.h"
 #include "window_controls.h"
@@ -30,7 +31,7 @@ class MainWindow final : private WindowControls {
   public:
     // Creates the window and its controls and runs the Load handling; the
     // caller shows it. Returns null where the window could not be created.
-    static MainWindow* Create(HINSTANCE instance);
+    static MainWindow* Create(HINSTANCE instance, DpiSource dpiSource = DpiSource::OfThisSystem());
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -40,7 +41,7 @@ class MainWindow final : private WindowControls {
     void Show(int showCommand);
 
   private:
-    explicit MainWindow(HINSTANCE instance);
+    MainWindow(HINSTANCE instance, DpiSource dpiSource);
     ~MainWindow() = default;  // deleted when its window is destroyed
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -48,6 +49,7 @@ class MainWindow final : private WindowControls {
 
     void CreateControls();
     void ApplyDpi(int dpi);
+    SIZE WindowSize(int dpi) const;
     HBRUSH ColourControl(HDC dc, HWND control);
     void DrawItem(const DRAWITEMSTRUCT& item);
     LRESULT CustomDraw(NMCUSTOMDRAW& draw);
@@ -63,6 +65,7 @@ class MainWindow final : private WindowControls {
     void SetExplanation(const std::u16string& text) override;
 
     HINSTANCE instance_;
+    DpiSource dpiSource_;
     HWND window_ = nullptr;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
     Font font_;

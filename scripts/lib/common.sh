@@ -30,8 +30,12 @@ require_packages() {
     done
     if [ "${#missing[@]}" -gt 0 ]; then
         require_root_for "the Debian packages ${missing[*]}" \
-            "apt-get update && apt-get install --no-install-recommends ${missing[*]}"
+            "$([[ " ${missing[*]}" == *:i386* ]] && echo 'dpkg --add-architecture i386 && ')apt-get update && apt-get install --no-install-recommends ${missing[*]}"
         echo "Installing: ${missing[*]}"
+        # 32-bit packages (wine32:i386) need dpkg to know the architecture first.
+        if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+            as_root dpkg --add-architecture i386
+        fi
         as_root apt-get update -qq
         as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
     fi
@@ -40,9 +44,10 @@ require_packages() {
 # What building the program needs.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2 fontconfig
     librsvg2-bin imagemagick)
-# What building for Windows and testing it under Wine needs.
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine64 nsis xvfb xauth
-    icoutils)
+# What building for 64- and 32-bit Windows, its installers, and testing them
+# under Wine need.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 g++-mingw-w64-i686-posix
+    binutils-mingw-w64-i686 googletest wine64 wine32:i386 nsis wixl msitools xvfb xauth icoutils file)
 
 # Makes a C library locale available (the tests need one with a decimal comma).
 require_locale() {

@@ -92,13 +92,24 @@ void ExpectDesignedLayout(const testing::WindowDriver& ui, int dpi) {
     EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
 }
 
-// Run at 96 and at 192 DPI (VELMORA_EXPECTED_DPI says which the test list set up).
+// The density the test list set up (VELMORA_EXPECTED_DPI), or the window's own.
+int ExpectedDpi(HWND window) {
+    const char* expected = std::getenv("VELMORA_EXPECTED_DPI");
+    return expected ? std::atoi(expected) : DpiSource::OfThisSystem().WindowDpi(window);
+}
+
+// Run at 96 and at 192 DPI, with the per-monitor functions of Windows 10.
 TEST_F(MainWindowTest, ControlsStandWhereDesigned) {
-    const int dpi = static_cast<int>(GetDpiForWindow(ui.window()));
-    if (const char* expected = std::getenv("VELMORA_EXPECTED_DPI")) {
-        ASSERT_EQ(dpi, std::atoi(expected));
-    }
+    ASSERT_TRUE(DpiSource::OfThisSystem().PerMonitor());  // Wine has them, as Windows 10 does
+    const int dpi = ExpectedDpi(ui.window());
+    ASSERT_EQ(DpiSource::OfThisSystem().WindowDpi(ui.window()), dpi);
     ExpectDesignedLayout(ui, dpi);
+}
+
+// And as on Windows 7 and 8, where the density is the system's alone.
+TEST(MainWindowWithoutPerMonitorDpi, ControlsStandWhereDesigned) {
+    const testing::WindowDriver ui(DpiSource::SystemWide());
+    ExpectDesignedLayout(ui, ExpectedDpi(ui.window()));
 }
 
 TEST_F(MainWindowTest, ShowsTheDesignedTexts) {

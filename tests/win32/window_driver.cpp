@@ -46,8 +46,8 @@ void PressCharacters(std::vector<INPUT>& inputs, std::u16string_view text) {
 
 }  // namespace
 
-WindowDriver::WindowDriver() {
-    MainWindow* window = MainWindow::Create(GetModuleHandleW(nullptr));
+WindowDriver::WindowDriver(DpiSource dpiSource) {
+    MainWindow* window = MainWindow::Create(GetModuleHandleW(nullptr), dpiSource);
     if (!window) {
         ADD_FAILURE() << "the window was not created";
         return;

@@ -12,7 +12,7 @@ namespace velmora::win32::testing {
 
 class WindowDriver {
   public:
-    WindowDriver();
+    explicit WindowDriver(DpiSource dpiSource = DpiSource::OfThisSystem());
     ~WindowDriver();
     WindowDriver(const WindowDriver&) = delete;
     WindowDriver& operator=(const WindowDriver&) = delete;

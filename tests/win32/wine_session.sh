@@ -1,0 +1,27 @@
+# Shared by the installer tests, sourced after `wine` (the build's wine_run.sh)
+# and `prefix` (its Wine prefix) are set: one display for every Wine process
+# of a test, and the steps they share.
+fail() { echo "FAIL: $*" >&2; exit 1; }
+wait_for_wine() { WINEPREFIX=$prefix /usr/lib/wine/wineserver -w; }
+unix_path() { "$wine" winepath -u "$1" 2>/dev/null | tr -d '\r'; }
+windows_variable() { "$wine" cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
+windows_path() { "$wine" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+registry() { "$wine" reg query "$@" 2>/dev/null | tr -d '\r'; }
+
+# Starts an installed program, sees its window by caption, closes it.
+start_and_close() {
+    local program=$1 finder=$2 seen
+    "$wine" "$program" &
+    seen=$("$wine" "$finder" | tr -d '\r') || fail "$program showed no window: $seen"
+    grep -qF "window: www.example.org  вписана окръжност в трапец" <<<"$seen" || fail "caption: $seen"
+    wait
+}
+
+# x64 or x86, as the program's PE header says.
+architecture_of() {
+    case "$(file -b "$1")" in
+        *x86-64*) echo x64 ;;
+        *80386*) echo x86 ;;
+        *) echo "neither x64 nor x86" ;;
+    esac
+}

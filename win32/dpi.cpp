@@ -1,0 +1,43 @@
+#include "dpi.h"
+
+#include "gdi.h"
+
+namespace velmora::win32 {
+namespace {
+
+// A function of user32 by name, or null where this Windows has none.
+template <typename Function>
+Function User32Function(const char* name) {
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    if (!user32) return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
+}
+
+}  // namespace
+
+DpiSource DpiSource::OfThisSystem() {
+    DpiSource source;
+    source.getDpiForWindow_ = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    source.adjustWindowRectExForDpi_ =
+        User32Function<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
+    // Both or neither: a half is no per-monitor support.
+    if (!source.getDpiForWindow_ || !source.adjustWindowRectExForDpi_) return SystemWide();
+    return source;
+}
+
+int DpiSource::WindowDpi(HWND window) const {
+    if (getDpiForWindow_) return static_cast<int>(getDpiForWindow_(window));
+    const WindowContext screen(nullptr);
+    return GetDeviceCaps(screen.dc(), LOGPIXELSX);
+}
+
+RECT DpiSource::WindowRect(RECT client, DWORD style, DWORD exStyle, int dpi) const {
+    if (adjustWindowRectExForDpi_) {
+        adjustWindowRectExForDpi_(&client, style, FALSE, exStyle, static_cast<UINT>(dpi));
+    } else {
+        AdjustWindowRectEx(&client, style, FALSE, exStyle);  // at the system's density
+    }
+    return client;
+}
+
+}  // namespace velmora::win32
