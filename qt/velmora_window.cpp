@@ -16,6 +16,7 @@
 
 #include "accessibility.h"
 #include "captioned_frame.h"
+#include "command_button.h"
 #include "pair_list.h"
 #include "qt_text.h"
 #include "texts.h"
@@ -29,6 +30,9 @@ namespace {
 constexpr QLatin1StringView kApplicationId("org.example.Velmora");
 
 const QColor kWindowColour(192, 192, 255);
+// Text on the designed backgrounds stays dark whatever the desktop's palette:
+// a dark theme's light text would be unreadable on them.
+const QColor kDesignedText(0, 0, 0);
 const QColor kLabelColour(255, 192, 128);
 const QColor kCheckColour(128, 128, 255);
 const std::array<QColor, 2> kCommandColours{QColor(128, 255, 128), QColor(255, 128, 128)};
@@ -63,6 +67,13 @@ QRect ToQRect(layout::TwipRect twips) {
 void FillBackground(QWidget* widget, const QColor& colour) {
     Paint(widget, widget->backgroundRole(), colour);
     widget->setAutoFillBackground(true);
+}
+
+// A designed background with the designed text on it, for the widget and the
+// widgets inside it that draw their text straight on it.
+void FillDesigned(QWidget* widget, const QColor& colour) {
+    FillBackground(widget, colour);
+    Paint(widget, QPalette::WindowText, kDesignedText);
 }
 
 // The toolkit's text boxes separate lines with a line feed alone.
@@ -135,7 +146,7 @@ void VelmoraWindow::BuildControls() {
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
     label1_->setGeometry(ToQRect(layout::kLabel1));
-    FillBackground(label1_, kLabelColour);
+    FillDesigned(label1_, kLabelColour);
 
     list1_ = new PairList(this);
     list1_->setObjectName(QStringLiteral("List1"));
@@ -146,7 +157,7 @@ void VelmoraWindow::BuildControls() {
     frame1_ = new CaptionedFrame(ToQString(texts::kParameters), this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
     frame1_->setGeometry(ToQRect(layout::kFrame1));
-    FillBackground(frame1_, kWindowColour);
+    FillDesigned(frame1_, kWindowColour);
     for (Quantity q : kAllQuantities) {
         const QString symbol = ToQString(QuantitySymbol(q));
         auto* check = new QCheckBox(symbol, frame1_);
@@ -154,7 +165,7 @@ void VelmoraWindow::BuildControls() {
         check->setGeometry(ToQRect(layout::Check1(q)));
         check->setEnabled(false);  // only the program sets the marks
         check->setAccessibleName(symbol);
-        FillBackground(check, kCheckColour);
+        FillDesigned(check, kCheckColour);
         KeepTextColourWhenDisabled(check);
         check1_[q] = check;
 
@@ -177,12 +188,12 @@ void VelmoraWindow::BuildControls() {
 
     commands_ = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
-        auto* button = new QPushButton(ToQString(kCommandCaptions[i]), this);
+        auto* button = new CommandButton(ToQString(kCommandCaptions[i]), this);
         button->setObjectName(IndexedName("Command1", i));
         button->setGeometry(ToQRect(layout::kCommand1[i]));
-        button->setAutoDefault(false);
         button->setAccessibleName(button->text());
         Paint(button, QPalette::Button, kCommandColours[i]);
+        Paint(button, QPalette::ButtonText, kDesignedText);
         commands_->addButton(button, i);
         command1_[i] = button;
     }

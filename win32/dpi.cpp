@@ -20,8 +20,12 @@ DpiSource DpiSource::OfThisSystem() {
     source.getDpiForWindow_ = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
     source.adjustWindowRectExForDpi_ =
         User32Function<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
-    // Both or neither: a half is no per-monitor support.
-    if (!source.getDpiForWindow_ || !source.adjustWindowRectExForDpi_) return SystemWide();
+    source.getSystemMetricsForDpi_ = User32Function<MetricForDpiFunction>("GetSystemMetricsForDpi");
+    // All or none: a part is no per-monitor support.
+    if (!source.getDpiForWindow_ || !source.adjustWindowRectExForDpi_ ||
+        !source.getSystemMetricsForDpi_) {
+        return SystemWide();
+    }
     return source;
 }
 
@@ -38,6 +42,11 @@ RECT DpiSource::WindowRect(RECT client, DWORD style, DWORD exStyle, int dpi) con
         AdjustWindowRectEx(&client, style, FALSE, exStyle);  // at the system's density
     }
     return client;
+}
+
+int DpiSource::SystemMetric(int index, int dpi) const {
+    if (getSystemMetricsForDpi_) return getSystemMetricsForDpi_(index, static_cast<UINT>(dpi));
+    return GetSystemMetrics(index);  // at the system's density, the only one there is
 }
 
 }  // namespace velmora::win32

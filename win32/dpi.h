@@ -1,5 +1,6 @@
 // Where a window's dots per inch come from. Windows 10 version 1607 and later
-// give each monitor its own density (GetDpiForWindow, AdjustWindowRectExForDpi);
+// give each monitor its own density (GetDpiForWindow, AdjustWindowRectExForDpi,
+// GetSystemMetricsForDpi);
 // older Windows have one for the whole system. The newer functions are looked
 // up at run time, so that the program starts on Windows 7.
 #pragma once
@@ -19,13 +20,17 @@ class DpiSource {
     int WindowDpi(HWND window) const;
     // The window rectangle around `client` for a window of this style at `dpi`.
     RECT WindowRect(RECT client, DWORD style, DWORD exStyle, int dpi) const;
+    // A system metric (SM_CXSMICON, say) at `dpi`.
+    int SystemMetric(int index, int dpi) const;
 
   private:
     using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
     using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    using MetricForDpiFunction = int(WINAPI*)(int, UINT);
 
     GetDpiForWindowFunction getDpiForWindow_ = nullptr;
     AdjustForDpiFunction adjustWindowRectExForDpi_ = nullptr;
+    MetricForDpiFunction getSystemMetricsForDpi_ = nullptr;
 };
 
 }  // namespace velmora::win32

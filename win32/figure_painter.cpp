@@ -7,6 +7,7 @@
 #include "gdi.h"
 #include "twip_layout.h"
 #include "utf16.h"
+#include "window_text.h"
 
 namespace velmora::win32 {
 namespace {
@@ -41,8 +42,8 @@ void PaintSunkenBorder(HDC dc, RECT r, int width) {
     }
 }
 
-Pen LinePen(figure::Stroke stroke, int width) {
-    LOGBRUSH brush{BS_SOLID, RGB(0, 0, 0), 0};
+Pen LinePen(figure::Stroke stroke, int width, COLORREF ink) {
+    LOGBRUSH brush{BS_SOLID, ink, 0};
     if (stroke == figure::Stroke::Solid) {
         return Pen(
             ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, width, &brush, 0, nullptr));
@@ -55,7 +56,7 @@ Pen LinePen(figure::Stroke stroke, int width) {
 
 void DrawLabel(HDC dc, const Scale& scale, const figure::Label& label) {
     const std::u16string text = Utf16(label.text);
-    const auto* wide = reinterpret_cast<const wchar_t*>(text.c_str());
+    const wchar_t* wide = Wide(text);
     const int length = static_cast<int>(text.size());
     SIZE size{};
     GetTextExtentPoint32W(dc, wide, length, &size);
@@ -68,12 +69,13 @@ void DrawLabel(HDC dc, const Scale& scale, const figure::Label& label) {
 
 }  // namespace
 
-void PaintFigure(HDC dc, const RECT& bounds, int dpi, HFONT font) {
+void PaintFigure(HDC dc, const RECT& bounds, int dpi, HFONT font, COLORREF paper, COLORREF ink) {
     const int border = MulDiv(layout::kFigureBorder, dpi, layout::kDefaultDpi);
     PaintSunkenBorder(dc, bounds, border);
     RECT inside = bounds;
     InflateRect(&inside, -border, -border);
-    FillRect(dc, &inside, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const Brush paperBrush(CreateSolidBrush(paper));
+    FillRect(dc, &inside, paperBrush.get());
 
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
@@ -81,8 +83,8 @@ void PaintFigure(HDC dc, const RECT& bounds, int dpi, HFONT font) {
     const int width = scale.Length(figure::kLineWidth) > 0 ? scale.Length(figure::kLineWidth) : 1;
     const figure::Drawing& drawing = figure::Trapezoid();
 
-    const Pen solid = LinePen(figure::Stroke::Solid, width);
-    const Pen dashed = LinePen(figure::Stroke::Dashed, width);
+    const Pen solid = LinePen(figure::Stroke::Solid, width, ink);
+    const Pen dashed = LinePen(figure::Stroke::Dashed, width, ink);
     SelectObject(dc, GetStockObject(NULL_BRUSH));
     for (const figure::Line& line : drawing.lines) {
         SelectObject(dc, line.stroke == figure::Stroke::Dashed ? dashed.get() : solid.get());
@@ -96,7 +98,8 @@ void PaintFigure(HDC dc, const RECT& bounds, int dpi, HFONT font) {
     const int radius = scale.Length(drawing.radius);
     Ellipse(dc, centre.x - radius, centre.y - radius, centre.x + radius + 1, centre.y + radius + 1);
 
-    SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    const Brush inkBrush(CreateSolidBrush(ink));
+    SelectObject(dc, inkBrush.get());
     SelectObject(dc, GetStockObject(NULL_PEN));
     const int dot = scale.Length(figure::kDotRadius);
     for (figure::Point p : drawing.dots) {
@@ -106,7 +109,7 @@ void PaintFigure(HDC dc, const RECT& bounds, int dpi, HFONT font) {
 
     SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 0, 0));
+    SetTextColor(dc, ink);
     for (const figure::Label& label : drawing.labels) DrawLabel(dc, scale, label);
     RestoreDC(dc, saved);
 }

@@ -1,5 +1,5 @@
-// Small owners for GDI objects and device contexts, so that every one is
-// released exactly once, on every path.
+// Small owners for GDI objects, icons and device contexts, so that every one
+// is released exactly once, on every path.
 #pragma once
 
 #include <windows.h>
@@ -41,6 +41,27 @@ using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
 using Bitmap = GdiObject<HBITMAP>;
+
+// An icon loaded at a size of our choosing, destroyed with its owner.
+class Icon {
+  public:
+    Icon() = default;
+    explicit Icon(HICON icon) : icon_(icon) {}
+    ~Icon() {
+        if (icon_) DestroyIcon(icon_);
+    }
+    Icon(Icon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
+    Icon& operator=(Icon&& other) noexcept {
+        std::swap(icon_, other.icon_);
+        return *this;
+    }
+    Icon(const Icon&) = delete;
+    Icon& operator=(const Icon&) = delete;
+    HICON get() const { return icon_; }
+
+  private:
+    HICON icon_ = nullptr;
+};
 
 // Selects an object into a device context for one scope, then puts back
 // whatever was selected before.

@@ -12,12 +12,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (!window) return 1;
     const HWND handle = window->handle();  // the window deletes itself when closed
     window->Show(showCommand);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    MSG message{};
+    BOOL got;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
         // Tab and Shift+Tab move through the controls as in a dialog.
         if (IsWindow(handle) && IsDialogMessageW(handle, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    if (got < 0) return 1;  // the queue failed: no WM_QUIT came
     return static_cast<int>(message.wParam);
 }

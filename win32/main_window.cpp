@@ -2,42 +2,32 @@
 
 #include <commctrl.h>
 
+#include <memory>
 #include <vector>
 
+#include "command_button.h"
 #include "figure_painter.h"
 #include "regional_settings.h"
 #include "resource_ids.h"
 #include "texts.h"
 #include "twip_layout.h"
 #include "utf16.h"
+#include "window_text.h"
 
 namespace velmora::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VelmoraMainWindow";
+// Windows 10 1703 asks for the size to suggest at a new DPI; newer than the
+// headers for Windows 7 declare.
+constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-constexpr COLORREF kWindowColour = RGB(192, 192, 255);
-constexpr COLORREF kLabelColour = RGB(255, 192, 128);
-constexpr COLORREF kCheckColour = RGB(128, 128, 255);
-constexpr std::array<COLORREF, 2> kCommandColours{RGB(128, 255, 128), RGB(255, 128, 128)};
 constexpr std::array<std::string_view, 2> kCommandCaptions{texts::kCalculate, texts::kClear};
 
 // Side of a check box's square, and the gap to its caption, at 96 DPI.
 constexpr int kCheckBoxSize = 13;
 constexpr int kCheckBoxGap = 4;
-
-const wchar_t* Wide(const std::u16string& text) {
-    return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-
-std::u16string WindowText(HWND window) {
-    std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
-    const int length = GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()),
-                                      static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-    return text;
-}
 
 // One child control, as created: its place in the tab order is the order of creation.
 struct ControlDefinition {
@@ -121,28 +111,6 @@ Font WindowFont(int dpi) {
                             VARIABLE_PITCH | FF_ROMAN, L"Times New Roman"));
 }
 
-void PaintPushButton(const DRAWITEMSTRUCT& item, COLORREF colour, int dpi) {
-    const bool pressed = item.itemState & ODS_SELECTED;
-    const bool disabled = item.itemState & ODS_DISABLED;
-    RECT r = item.rcItem;
-    const Brush fill(CreateSolidBrush(colour));
-    FillRect(item.hDC, &r, fill.get());
-    DrawEdge(item.hDC, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-
-    const std::u16string caption = WindowText(item.hwndItem);
-    RECT text = r;
-    if (pressed) OffsetRect(&text, 1, 1);
-    SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-    DrawTextW(item.hDC, Wide(caption), static_cast<int>(caption.size()), &text,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
-        const int inset = MulDiv(4, dpi, USER_DEFAULT_SCREEN_DPI);
-        InflateRect(&r, -inset, -inset);
-        DrawFocusRect(item.hDC, &r);
-    }
-}
-
 // Tab leaves the multi-line text boxes as it leaves every other control;
 // they would otherwise keep it, since they want every key.
 LRESULT CALLBACK LetTabThrough(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -159,16 +127,15 @@ LRESULT CALLBACK LetTabThrough(HWND control, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, DpiSource dpiSource)
+MainWindow::MainWindow(HINSTANCE instance, SystemSettings settings)
     : instance_(instance),
-      dpiSource_(dpiSource),
-      windowBrush_(CreateSolidBrush(kWindowColour)),
-      labelBrush_(CreateSolidBrush(kLabelColour)),
-      checkBrush_(CreateSolidBrush(kCheckColour)),
+      settings_(settings),
       numberFormat_(ReadRegionalNumberFormat()),
-      logic_(*this, [this] { return numberFormat_; }) {}
+      logic_(*this, [this] { return numberFormat_; }) {
+    ApplyColours();
+}
 
-MainWindow* MainWindow::Create(HINSTANCE instance, DpiSource dpiSource) {
+MainWindow* MainWindow::Create(HINSTANCE instance, SystemSettings settings) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     if (!GetClassInfoExW(instance, kClassName, &windowClass)) {
@@ -184,18 +151,19 @@ MainWindow* MainWindow::Create(HINSTANCE instance, DpiSource dpiSource) {
                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
         if (!RegisterClassExW(&windowClass)) return nullptr;
     }
-    auto* self = new MainWindow(instance, dpiSource);
+    // Ours until the window exists: a creation that fails after WM_NCCREATE
+    // destroys the window, and its WM_NCDESTROY must not delete this too.
+    std::unique_ptr<MainWindow> self(new MainWindow(instance, settings));
     const std::u16string caption = Utf16(texts::kWindowCaption);
     const HWND window =
         CreateWindowExW(0, kClassName, Wide(caption), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, self);
-    if (!window) {
-        delete self;
-        return nullptr;
-    }
-    self->CreateControls();
-    self->logic_.Load();
-    return self;
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, self.get());
+    if (!window) return nullptr;
+    self->ownedByWindow_ = true;
+    MainWindow* created = self.release();
+    created->CreateControls();
+    created->logic_.Load();
+    return created;
 }
 
 void MainWindow::Show(int showCommand) {
@@ -205,8 +173,9 @@ void MainWindow::Show(int showCommand) {
 }
 
 void MainWindow::CreateControls() {
-    dpi_ = dpiSource_.WindowDpi(window_);
+    dpi_ = settings_.dpi.WindowDpi(window_);
     font_ = WindowFont(dpi_);
+    LoadIcons();
     // Each control is made at its place, so that the text boxes wrap their
     // text at their real width from the start.
     for (const ControlDefinition& definition : ControlDefinitions()) {
@@ -222,18 +191,16 @@ void MainWindow::CreateControls() {
         SendMessageW(Control(kText2Id + k), EM_SETLIMITTEXT, 0, 0);  // no length limit
     }
     for (int i = 0; i < 2; ++i) SetWindowSubclass(Control(kText1Id + i), LetTabThrough, 0, 0);
+    for (int i = 0; i < 2; ++i) PressOnEnter(Control(kCommand1Id + i));
     const HWND list = Control(kList1Id);
     for (const PairDefinition& pair : kInputPairs) {
         const std::u16string caption = Utf16(pair.caption);
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(caption)));
     }
-    const SIZE size = WindowSize(dpi_);
-    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FitWindow(nullptr);
 }
 
-// Lays every control out at `dpi`, with the font made anew for it.
-void MainWindow::ApplyDpi(int dpi) {
+void MainWindow::ApplyDpi(int dpi, const POINT* position) {
     dpi_ = dpi;
     Font font = WindowFont(dpi);
     for (const ControlDefinition& definition : ControlDefinitions()) {
@@ -244,17 +211,48 @@ void MainWindow::ApplyDpi(int dpi) {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
     }
     font_ = std::move(font);  // the old one only now, when no control uses it
-    const SIZE size = WindowSize(dpi);
-    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(window_, nullptr, TRUE);
+    LoadIcons();
+    FitWindow(position);
+    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+// The designed client area at the window's density, at `position` or where it is.
+void MainWindow::FitWindow(const POINT* position) {
+    const SIZE size = WindowSize(dpi_);
+    SetWindowPos(window_, nullptr, position ? position->x : 0, position ? position->y : 0, size.cx,
+                 size.cy, SWP_NOZORDER | SWP_NOACTIVATE | (position ? 0 : SWP_NOMOVE));
+}
+
+// The title bar's and the taskbar's icons, drawn for the window's density.
+void MainWindow::LoadIcons() {
+    const auto load = [&](int width, int height) {
+        return Icon(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
+                                                  settings_.dpi.SystemMetric(width, dpi_),
+                                                  settings_.dpi.SystemMetric(height, dpi_), 0)));
+    };
+    Icon small = load(SM_CXSMICON, SM_CYSMICON);
+    Icon big = load(SM_CXICON, SM_CYICON);
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    smallIcon_ = std::move(small);  // the old ones only now, when the window has let them go
+    bigIcon_ = std::move(big);
+}
+
+void MainWindow::ApplyColours() {
+    palette_ = Palette::For(settings_.highContrast());
+    windowBrush_ = Brush(CreateSolidBrush(palette_.window));
+    labelBrush_ = Brush(CreateSolidBrush(palette_.label));
+    checkBrush_ = Brush(CreateSolidBrush(palette_.check));
+    if (window_)
+        RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 // The window rectangle whose client area is exactly the designed size.
 SIZE MainWindow::WindowSize(int dpi) const {
     const layout::PixelRect client =
         layout::ToPixels({0, 0, layout::kClientWidthTwips, layout::kClientHeightTwips}, dpi);
-    const RECT r = dpiSource_.WindowRect({0, 0, client.width, client.height}, kWindowStyle, 0, dpi);
+    const RECT r =
+        settings_.dpi.WindowRect({0, 0, client.width, client.height}, kWindowStyle, 0, dpi);
     return {r.right - r.left, r.bottom - r.top};
 }
 
@@ -269,7 +267,8 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        delete self;
+        self->window_ = nullptr;
+        if (self->ownedByWindow_) delete self;
         return DefWindowProcW(window, message, wParam, lParam);
     }
     return self->Handle(message, wParam, lParam);
@@ -311,14 +310,26 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case kGetDpiScaledSize:
+            *reinterpret_cast<SIZE*>(lParam) = WindowSize(static_cast<int>(wParam));
+            return TRUE;
         case WM_DPICHANGED: {
+            // Where Windows suggests, at the designed size for the new density.
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            ApplyDpi(HIWORD(wParam));
+            const POINT corner{suggested->left, suggested->top};
+            ApplyDpi(HIWORD(wParam), &corner);
             return 0;
         }
+        case WM_SYSCOLORCHANGE:
+            // The common controls hear of it only from their parent.
+            for (HWND child = GetWindow(window_, GW_CHILD); child;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                SendMessageW(child, WM_SYSCOLORCHANGE, wParam, lParam);
+            }
+            ApplyColours();
+            return 0;
         case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETHIGHCONTRAST) ApplyColours();
             if (lParam && std::wstring_view(reinterpret_cast<const wchar_t*>(lParam)) == L"intl") {
                 numberFormat_ = ReadRegionalNumberFormat();
             }
@@ -334,26 +345,23 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 HBRUSH MainWindow::ColourControl(HDC dc, HWND control) {
     const int id = GetDlgCtrlID(control);
-    if (id == kLabel1Id) {
-        SetBkColor(dc, kLabelColour);
-        return labelBrush_.get();
-    }
-    if (id == kFrame1Id) {
-        SetBkColor(dc, kWindowColour);
-        return windowBrush_.get();
-    }
-    if (id >= kCheck1Id && id < kCheck1Id + kQuantityCount) {
-        SetBkColor(dc, kCheckColour);
-        return checkBrush_.get();
-    }
+    const auto paint = [&](COLORREF background, const Brush& brush) {
+        SetBkColor(dc, background);
+        SetTextColor(dc, palette_.text);
+        return brush.get();
+    };
+    if (id == kLabel1Id) return paint(palette_.label, labelBrush_);
+    if (id == kFrame1Id) return paint(palette_.window, windowBrush_);
+    if (id >= kCheck1Id && id < kCheck1Id + kQuantityCount)
+        return paint(palette_.check, checkBrush_);
     return nullptr;  // the system's colours for the text boxes
 }
 
 void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlID == kPicture1Id) {
-        PaintFigure(item.hDC, item.rcItem, dpi_, font_.get());
+        PaintFigure(item.hDC, item.rcItem, dpi_, font_.get(), palette_.figure, palette_.figureInk);
     } else if (item.CtlID >= kCommand1Id && item.CtlID < kCommand1Id + 2) {
-        PaintPushButton(item, kCommandColours[item.CtlID - kCommand1Id], dpi_);
+        PaintCommandButton(item, palette_.commands[item.CtlID - kCommand1Id], dpi_);
     }
 }
 
@@ -375,14 +383,17 @@ LRESULT MainWindow::CustomDraw(NMCUSTOMDRAW& draw) {
     text.left = box.right + MulDiv(kCheckBoxGap, dpi_, USER_DEFAULT_SCREEN_DPI);
     const Selection font(draw.hdc, font_.get());
     SetBkMode(draw.hdc, TRANSPARENT);
-    SetTextColor(draw.hdc, GetSysColor(COLOR_WINDOWTEXT));
+    SetTextColor(draw.hdc, palette_.text);
     DrawTextW(draw.hdc, Wide(caption), static_cast<int>(caption.size()), &text,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     return CDRF_SKIPDEFAULT;
 }
 
 void MainWindow::Command(int id, int code) {
-    if (id >= kCommand1Id && id < kCommand1Id + 2 && code == BN_CLICKED) {
+    // An owner-drawn button reports the second of two quick clicks as a
+    // double click: it is a click all the same.
+    const bool clicked = code == BN_CLICKED || code == BN_DOUBLECLICKED;
+    if (id >= kCommand1Id && id < kCommand1Id + 2 && clicked) {
         logic_.CommandClicked(id - kCommand1Id);
     } else if (id == kList1Id && code == LBN_SELCHANGE) {
         const InputPair pair = SelectedPair();

@@ -6,8 +6,11 @@
 #include <commctrl.h>
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <string>
 
+#include "colours.h"
 #include "dpi.h"
 #include "gdi.h"
 #include "number_format.h"
@@ -27,11 +30,17 @@ inline constexpr int kPicture1Id = 700;
 inline constexpr int kLabel1Id = 800;
 inline constexpr int kNameLabelId = 900;  // labels of no size naming the uncaptioned controls
 
+// What the window asks of the system it runs on.
+struct SystemSettings {
+    DpiSource dpi = DpiSource::OfThisSystem();
+    std::function<bool()> highContrast = SystemHighContrast;  // read again at each change
+};
+
 class MainWindow final : private WindowControls {
   public:
     // Creates the window and its controls and runs the Load handling; the
     // caller shows it. Returns null where the window could not be created.
-    static MainWindow* Create(HINSTANCE instance, DpiSource dpiSource = DpiSource::OfThisSystem());
+    static MainWindow* Create(HINSTANCE instance, SystemSettings settings = {});
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -41,15 +50,22 @@ class MainWindow final : private WindowControls {
     void Show(int showCommand);
 
   private:
-    MainWindow(HINSTANCE instance, DpiSource dpiSource);
-    ~MainWindow() = default;  // deleted when its window is destroyed
+    MainWindow(HINSTANCE instance, SystemSettings settings);
+    ~MainWindow() = default;                        // deleted when its window is destroyed
+    friend struct std::default_delete<MainWindow>;  // or by Create, where that failed
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateControls();
-    void ApplyDpi(int dpi);
+    // Lays everything out at `dpi`, with its font and icons; the window keeps
+    // its top left corner, or moves to `position`.
+    void ApplyDpi(int dpi, const POINT* position = nullptr);
     SIZE WindowSize(int dpi) const;
+    void FitWindow(const POINT* position);
+    void LoadIcons();
+    // The designed colours, or the system's while high contrast is on.
+    void ApplyColours();
     HBRUSH ColourControl(HDC dc, HWND control);
     void DrawItem(const DRAWITEMSTRUCT& item);
     LRESULT CustomDraw(NMCUSTOMDRAW& draw);
@@ -65,10 +81,14 @@ class MainWindow final : private WindowControls {
     void SetExplanation(const std::u16string& text) override;
 
     HINSTANCE instance_;
-    DpiSource dpiSource_;
+    SystemSettings settings_;
     HWND window_ = nullptr;
+    bool ownedByWindow_ = false;  // from a successful creation on, the window deletes this
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
     Font font_;
+    Icon smallIcon_;
+    Icon bigIcon_;
+    Palette palette_ = Palette::Designed();
     Brush windowBrush_;
     Brush labelBrush_;
     Brush checkBrush_;

@@ -15,7 +15,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <set>
 
 #include "qt_text.h"
@@ -206,6 +208,80 @@ TEST_F(WindowTest, PaintsItsColours) {
         EXPECT_GT(actual.hslSaturation(), 128)
             << b.name << " shows " << actual.name().toStdString();
     }
+}
+
+// The second click of a double click is a click as well.
+TEST_F(WindowTest, EveryClickOfADoubleClickCounts) {
+    auto* calculate = Find<QPushButton>(QStringLiteral("Command1_0"));
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    Box(0)->setText(QStringLiteral("20"));
+    // The second click, as the window system delivers it: press, double click, release.
+    QTest::mousePress(calculate, Qt::LeftButton);
+    QTest::mouseDClick(calculate, Qt::LeftButton);
+    QTest::mouseRelease(calculate, Qt::LeftButton);
+    ExpectBoxes({"20.000", "12.000", "4.000", "4.472", "48.000"});
+}
+
+TEST_F(WindowTest, EnterOrSpacePressesTheFocusedButton) {
+    auto* calculate = Find<QPushButton>(QStringLiteral("Command1_0"));
+    auto* clear = Find<QPushButton>(QStringLiteral("Command1_1"));
+    calculate->setFocus();
+    QTest::keyClick(calculate, Qt::Key_Return);
+    ExpectBoxes({"16.000", "10.000", "4.000", "4.000", "40.000"});
+    clear->setFocus();
+    QTest::keyClick(clear, Qt::Key_Space);
+    ExpectBoxes({"", "", "", "", ""});
+    Box(0)->setText(QStringLiteral("7"));
+    QTest::keyClick(clear, Qt::Key_Enter);  // the keypad's
+    ExpectBoxes({"", "", "", "", ""});
+}
+
+// WCAG's contrast ratio of two colours, from 1 (the same) to 21.
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Under a dark desktop theme the designed backgrounds stay, and so their
+// text stays dark: at least 4.5 : 1 against the background, as WCAG asks.
+TEST(DarkPalette, TextOnTheDesignedBackgroundsStaysReadable) {
+    const QPalette saved = QApplication::palette();
+    QPalette dark(QColor(53, 53, 53));  // Window and Button grey, their text light
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(42, 42, 42));
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+    {
+        VelmoraWindow window;
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        const struct {
+            const char* name;
+            QRect text;  // where the widget's text is, and nothing else
+        } widgets[] = {{"Label1", {0, 0, 305, 25}},
+                       {"Check1_0", {20, 0, 29, 27}},
+                       {"Command1_0", {5, 5, 95, 15}}};
+        for (const auto& w : widgets) {
+            const QImage image =
+                window.findChild<QWidget*>(QLatin1String(w.name))->grab().toImage();
+            const QColor background = image.pixelColor(w.text.topRight());
+            double best = 1;
+            for (int y = w.text.top(); y <= w.text.bottom(); ++y) {
+                for (int x = w.text.left(); x <= w.text.right(); ++x) {
+                    best = std::max(best, ContrastRatio(image.pixelColor(x, y), background));
+                }
+            }
+            EXPECT_GE(best, 4.5) << w.name << " on " << background.name().toStdString();
+        }
+    }
+    QApplication::setPalette(saved);
 }
 
 TEST_F(WindowTest, TabOrderAndInitialFocus) {

@@ -44,52 +44,60 @@ class MainWindowTest : public ::testing::Test {
 
 using Pixels = std::array<int, 4>;  // left, top, width, height in the client area
 
-// Where every control stands at 96 and at 192 DPI, worked out by hand from
+// Where every control stands at 96, 144 and 192 DPI, worked out by hand from
 // the design in twips (15 a pixel at 96 DPI; the frame's rows moved by its corner).
 struct DesignedPlace {
     int id;
-    Pixels at96, at192;
+    Pixels at96, at144, at192;
 };
 constexpr DesignedPlace kDesignedPlaces[] = {
-    {kLabel1Id, {72, 0, 305, 25}, {144, 0, 610, 50}},
-    {kList1Id, {16, 32, 73, 156}, {32, 64, 146, 312}},
-    {kFrame1Id, {112, 32, 145, 145}, {224, 64, 290, 290}},
-    {kPicture1Id, {272, 32, 181, 166}, {544, 64, 362, 332}},
-    {kCommand1Id, {16, 192, 105, 25}, {32, 384, 210, 50}},
-    {kCommand1Id + 1, {152, 192, 105, 25}, {304, 384, 210, 50}},
-    {kText1Id, {8, 224, 449, 201}, {16, 448, 898, 402}},
-    {kText1Id + 1, {208, 304, 449, 121}, {416, 608, 898, 242}},
-    {kCheck1Id, {120, 48, 49, 27}, {240, 96, 98, 54}},
-    {kText2Id, {168, 48, 81, 27}, {336, 96, 162, 54}},
-    {kCheck1Id + 1, {120, 72, 49, 27}, {240, 144, 98, 54}},
-    {kText2Id + 1, {168, 72, 81, 27}, {336, 144, 162, 54}},
-    {kCheck1Id + 2, {120, 96, 49, 27}, {240, 192, 98, 54}},
-    {kText2Id + 2, {168, 96, 81, 27}, {336, 192, 162, 54}},
-    {kCheck1Id + 3, {120, 120, 49, 27}, {240, 240, 98, 54}},
-    {kText2Id + 3, {168, 120, 81, 27}, {336, 240, 162, 54}},
-    {kCheck1Id + 4, {120, 144, 49, 27}, {240, 288, 98, 54}},
-    {kText2Id + 4, {168, 144, 81, 27}, {336, 288, 162, 54}},
+    {kLabel1Id, {72, 0, 305, 25}, {108, 0, 458, 38}, {144, 0, 610, 50}},
+    {kList1Id, {16, 32, 73, 156}, {24, 48, 110, 234}, {32, 64, 146, 312}},
+    {kFrame1Id, {112, 32, 145, 145}, {168, 48, 218, 218}, {224, 64, 290, 290}},
+    {kPicture1Id, {272, 32, 181, 166}, {408, 48, 272, 249}, {544, 64, 362, 332}},
+    {kCommand1Id, {16, 192, 105, 25}, {24, 288, 158, 38}, {32, 384, 210, 50}},
+    {kCommand1Id + 1, {152, 192, 105, 25}, {228, 288, 158, 38}, {304, 384, 210, 50}},
+    {kText1Id, {8, 224, 449, 201}, {12, 336, 674, 302}, {16, 448, 898, 402}},
+    {kText1Id + 1, {208, 304, 449, 121}, {312, 456, 674, 182}, {416, 608, 898, 242}},
+    {kCheck1Id, {120, 48, 49, 27}, {180, 72, 74, 41}, {240, 96, 98, 54}},
+    {kText2Id, {168, 48, 81, 27}, {252, 72, 122, 41}, {336, 96, 162, 54}},
+    {kCheck1Id + 1, {120, 72, 49, 27}, {180, 108, 74, 41}, {240, 144, 98, 54}},
+    {kText2Id + 1, {168, 72, 81, 27}, {252, 108, 122, 41}, {336, 144, 162, 54}},
+    {kCheck1Id + 2, {120, 96, 49, 27}, {180, 144, 74, 41}, {240, 192, 98, 54}},
+    {kText2Id + 2, {168, 96, 81, 27}, {252, 144, 122, 41}, {336, 192, 162, 54}},
+    {kCheck1Id + 3, {120, 120, 49, 27}, {180, 180, 74, 41}, {240, 240, 98, 54}},
+    {kText2Id + 3, {168, 120, 81, 27}, {252, 180, 122, 41}, {336, 240, 162, 54}},
+    {kCheck1Id + 4, {120, 144, 49, 27}, {180, 216, 74, 41}, {240, 288, 98, 54}},
+    {kText2Id + 4, {168, 144, 81, 27}, {252, 216, 122, 41}, {336, 288, 162, 54}},
 };
 
-// The client area, every control and the font as designed at `dpi` (96 or 192).
-void ExpectDesignedLayout(const testing::WindowDriver& ui, int dpi) {
-    ASSERT_TRUE(dpi == 96 || dpi == 192) << dpi;
+// The client area, every control and the font as designed at `dpi` (96, 144
+// or 192); the client area only `withClientArea`.
+void ExpectDesignedLayout(const testing::WindowDriver& ui, int dpi, bool withClientArea = true) {
+    ASSERT_TRUE(dpi == 96 || dpi == 144 || dpi == 192) << dpi;
+    const auto at = [dpi](const DesignedPlace& place) {
+        return dpi == 96 ? place.at96 : dpi == 144 ? place.at144 : place.at192;
+    };
     RECT client;
     GetClientRect(ui.window(), &client);
-    EXPECT_EQ(client.right, dpi == 96 ? 465 : 930);
-    EXPECT_EQ(client.bottom, dpi == 96 ? 430 : 860);
+    if (withClientArea) {
+        EXPECT_EQ(client.right, dpi == 96 ? 465 : dpi == 144 ? 698 : 930);
+        EXPECT_EQ(client.bottom, dpi == 96 ? 430 : dpi == 144 ? 645 : 860);
+    }
     for (const DesignedPlace& place : kDesignedPlaces) {
         const RECT r = ui.ClientRect(place.id);
-        EXPECT_EQ((Pixels{r.left, r.top, r.right - r.left, r.bottom - r.top}),
-                  dpi == 96 ? place.at96 : place.at192)
+        EXPECT_EQ((Pixels{r.left, r.top, r.right - r.left, r.bottom - r.top}), at(place))
             << "control " << place.id << " at " << dpi << " DPI";
     }
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(ui.Control(kText1Id), WM_GETFONT, 0, 0)),
-               sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, dpi == 96 ? -16 : -32);  // 12 points
-    EXPECT_EQ(std::wstring(font.lfFaceName), L"Times New Roman");
-    EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
+    // Every control has the font of that density: 12 points.
+    for (const DesignedPlace& place : kDesignedPlaces) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(ui.Control(place.id), WM_GETFONT, 0, 0)),
+                   sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, dpi == 96 ? -16 : dpi == 144 ? -24 : -32) << place.id;
+        EXPECT_EQ(std::wstring(font.lfFaceName), L"Times New Roman") << place.id;
+        EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET) << place.id;
+    }
 }
 
 // The density the test list set up (VELMORA_EXPECTED_DPI), or the window's own.
@@ -108,8 +116,44 @@ TEST_F(MainWindowTest, ControlsStandWhereDesigned) {
 
 // And as on Windows 7 and 8, where the density is the system's alone.
 TEST(MainWindowWithoutPerMonitorDpi, ControlsStandWhereDesigned) {
-    const testing::WindowDriver ui(DpiSource::SystemWide());
+    const testing::WindowDriver ui({.dpi = DpiSource::SystemWide()});
     ExpectDesignedLayout(ui, ExpectedDpi(ui.window()));
+}
+
+// Moved to monitors of other densities: each time the designed layout, its
+// font, the title bar's icon for that density, and the size Windows is told
+// to suggest is the size the window takes. (Wine keeps the title bar and
+// frame at the system's density, so the client area comes out as designed
+// only there; on Windows they change with the monitor.)
+TEST_F(MainWindowTest, FollowsAMoveToAnotherDensity) {
+    const int systemDpi = DpiSource::OfThisSystem().WindowDpi(ui.window());
+    for (int dpi : {144, 192, 96}) {
+        RECT suggested{40, 30, 40 + 300, 30 + 200};  // of no use but for its corner
+        SendMessageW(ui.window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        ui.Pump();
+        SCOPED_TRACE(dpi);
+        ExpectDesignedLayout(ui, dpi, dpi == systemDpi);
+        RECT window;
+        GetWindowRect(ui.window(), &window);
+        EXPECT_EQ(window.left, 40);
+        EXPECT_EQ(window.top, 30);
+        SIZE scaled{};
+        constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
+        EXPECT_TRUE(SendMessageW(ui.window(), kGetDpiScaledSize, static_cast<WPARAM>(dpi),
+                                 reinterpret_cast<LPARAM>(&scaled)));
+        EXPECT_EQ(scaled.cx, window.right - window.left);
+        EXPECT_EQ(scaled.cy, window.bottom - window.top);
+
+        ICONINFO icon{};
+        ASSERT_TRUE(GetIconInfo(
+            reinterpret_cast<HICON>(SendMessageW(ui.window(), WM_GETICON, ICON_SMALL, 0)), &icon));
+        BITMAP bitmap{};
+        GetObjectW(icon.hbmColor, sizeof bitmap, &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, dpi == 96 ? 16 : dpi == 144 ? 24 : 32);
+        DeleteObject(icon.hbmColor);
+        DeleteObject(icon.hbmMask);
+    }
 }
 
 TEST_F(MainWindowTest, ShowsTheDesignedTexts) {
@@ -162,6 +206,33 @@ TEST_F(MainWindowTest, TabGoesThroughTheControlsInOrder) {
     // No default button: Enter in a value box calculates nothing.
     ui.Key(VK_RETURN);
     EXPECT_EQ(ui.Utf8Text(kText2Id), "16");
+}
+
+// Enter, as Space, presses the button that has the focus.
+TEST_F(MainWindowTest, EnterOrSpacePressesTheFocusedButton) {
+    ui.Key(VK_TAB);
+    ASSERT_EQ(GetDlgCtrlID(GetFocus()), kCommand1Id);
+    ui.Key(VK_RETURN);
+    ExpectBoxes({"16.000", "10.000", "4.000", "4.000", "40.000"});
+    ui.Key(VK_TAB);
+    ui.Key(VK_SPACE);
+    ExpectBoxes({"", "", "", "", ""});
+    SetWindowTextW(ui.Control(kText2Id), L"7");
+    ui.Key(VK_RETURN);  // Clear again
+    ExpectBoxes({"", "", "", "", ""});
+}
+
+// A second click right after the first is a double click to Windows; it
+// runs its command all the same.
+TEST_F(MainWindowTest, EveryClickCounts) {
+    Calculate();
+    SetWindowTextW(ui.Control(kText2Id), L"20");  // quickly, without a click between
+    Calculate();
+    ExpectBoxes({"20.000", "12.000", "4.000", "4.472", "48.000"});
+    Clear();
+    SetWindowTextW(ui.Control(kText2Id), L"5");
+    Clear();
+    ExpectBoxes({"", "", "", "", ""});
 }
 
 TEST_F(MainWindowTest, WholeSession) {
@@ -338,6 +409,51 @@ TEST_F(MainWindowTest, PaintsItsColours) {
     for (const auto& s : samples) {
         EXPECT_EQ(PixelOf(ui.window(), s.at), s.colour) << s.what;
     }
+}
+
+// With high contrast on, the window takes the system's colours; off again,
+// its own, each time without a restart. Wine reports high contrast as off and
+// will not turn it on, so the test answers the window's question itself.
+TEST(MainWindowInHighContrast, FollowsTheSystemColours) {
+    bool highContrast = false;
+    testing::WindowDriver ui({.highContrast = [&] { return highContrast; }});
+    const std::array<int, 4> elements{COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW, COLOR_WINDOWTEXT};
+    std::array<COLORREF, 4> saved{};
+    for (std::size_t i = 0; i < elements.size(); ++i) saved[i] = GetSysColor(elements[i]);
+    const std::array<COLORREF, 4> scheme{RGB(16, 32, 48), RGB(255, 255, 0), RGB(0, 0, 64),
+                                         RGB(0, 255, 255)};
+    SetSysColors(4, elements.data(), scheme.data());
+    ui.Pump(200);
+
+    const auto inside = [&](int id) {
+        const RECT r = ui.ClientRect(id);
+        return POINT{r.left + 6, r.top + 6};
+    };
+    const auto expect = [&](COLORREF window, COLORREF label, COLORREF button, COLORREF figure) {
+        EXPECT_EQ(PixelOf(ui.window(), {4, 400}), window);
+        EXPECT_EQ(PixelOf(ui.window(), inside(kLabel1Id)), label);
+        EXPECT_EQ(PixelOf(ui.window(), inside(kCommand1Id)), button);
+        EXPECT_EQ(PixelOf(ui.window(), inside(kPicture1Id)), figure);
+    };
+    {
+        SCOPED_TRACE("off, and the system colours changed");
+        expect(RGB(192, 192, 255), RGB(255, 192, 128), RGB(128, 255, 128), RGB(255, 255, 255));
+    }
+    highContrast = true;
+    SendMessageW(ui.window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    ui.Pump(200);
+    {
+        SCOPED_TRACE("on");
+        expect(scheme[0], scheme[0], scheme[0], scheme[2]);
+    }
+    highContrast = false;
+    SendMessageW(ui.window(), WM_SYSCOLORCHANGE, 0, 0);
+    ui.Pump(200);
+    {
+        SCOPED_TRACE("off again");
+        expect(RGB(192, 192, 255), RGB(255, 192, 128), RGB(128, 255, 128), RGB(255, 255, 255));
+    }
+    SetSysColors(4, elements.data(), saved.data());
 }
 
 std::string AccessibleName(HWND control) {

@@ -46,8 +46,8 @@ void PressCharacters(std::vector<INPUT>& inputs, std::u16string_view text) {
 
 }  // namespace
 
-WindowDriver::WindowDriver(DpiSource dpiSource) {
-    MainWindow* window = MainWindow::Create(GetModuleHandleW(nullptr), dpiSource);
+WindowDriver::WindowDriver(SystemSettings settings) {
+    MainWindow* window = MainWindow::Create(GetModuleHandleW(nullptr), settings);
     if (!window) {
         ADD_FAILURE() << "the window was not created";
         return;

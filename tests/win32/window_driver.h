@@ -12,7 +12,7 @@ namespace velmora::win32::testing {
 
 class WindowDriver {
   public:
-    explicit WindowDriver(DpiSource dpiSource = DpiSource::OfThisSystem());
+    explicit WindowDriver(SystemSettings settings = {});
     ~WindowDriver();
     WindowDriver(const WindowDriver&) = delete;
     WindowDriver& operator=(const WindowDriver&) = delete;
