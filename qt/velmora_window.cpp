@@ -30,12 +30,12 @@ namespace {
 constexpr QLatin1StringView kApplicationId("org.example.Velmora");
 
 const QColor kWindowColour(192, 192, 255);
-// Text on the designed backgrounds stays dark whatever the desktop's palette:
-// a dark theme's light text would be unreadable on them.
-const QColor kDesignedText(0, 0, 0);
 const QColor kLabelColour(255, 192, 128);
 const QColor kCheckColour(128, 128, 255);
 const std::array<QColor, 2> kCommandColours{QColor(128, 255, 128), QColor(255, 128, 128)};
+// Text on the designed backgrounds stays dark whatever the desktop's palette:
+// a dark theme's light text would be unreadable on them.
+const QColor kDesignedText(0, 0, 0);
 const std::array<std::string_view, 2> kCommandCaptions{texts::kCalculate, texts::kClear};
 
 QString IndexedName(const char* group, int index) {

@@ -200,7 +200,7 @@ void MainWindow::CreateControls() {
     FitWindow(nullptr);
 }
 
-void MainWindow::ApplyDpi(int dpi, const POINT* position) {
+void MainWindow::ApplyDpi(int dpi, POINT position) {
     dpi_ = dpi;
     Font font = WindowFont(dpi);
     for (const ControlDefinition& definition : ControlDefinitions()) {
@@ -212,7 +212,11 @@ void MainWindow::ApplyDpi(int dpi, const POINT* position) {
     }
     font_ = std::move(font);  // the old one only now, when no control uses it
     LoadIcons();
-    FitWindow(position);
+    FitWindow(&position);
+    RepaintAll();
+}
+
+void MainWindow::RepaintAll() {
     RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
@@ -243,8 +247,7 @@ void MainWindow::ApplyColours() {
     windowBrush_ = Brush(CreateSolidBrush(palette_.window));
     labelBrush_ = Brush(CreateSolidBrush(palette_.label));
     checkBrush_ = Brush(CreateSolidBrush(palette_.check));
-    if (window_)
-        RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    if (window_) RepaintAll();
 }
 
 // The window rectangle whose client area is exactly the designed size.
@@ -316,8 +319,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED: {
             // Where Windows suggests, at the designed size for the new density.
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            const POINT corner{suggested->left, suggested->top};
-            ApplyDpi(HIWORD(wParam), &corner);
+            ApplyDpi(HIWORD(wParam), {suggested->left, suggested->top});
             return 0;
         }
         case WM_SYSCOLORCHANGE:

@@ -58,14 +58,15 @@ class MainWindow final : private WindowControls {
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateControls();
-    // Lays everything out at `dpi`, with its font and icons; the window keeps
-    // its top left corner, or moves to `position`.
-    void ApplyDpi(int dpi, const POINT* position = nullptr);
+    // Lays everything out at `dpi`, with its font and icons, the window's top
+    // left corner at `position`.
+    void ApplyDpi(int dpi, POINT position);
     SIZE WindowSize(int dpi) const;
-    void FitWindow(const POINT* position);
+    void FitWindow(const POINT* position);  // null: where it is
     void LoadIcons();
     // The designed colours, or the system's while high contrast is on.
     void ApplyColours();
+    void RepaintAll();  // the window and every control
     HBRUSH ColourControl(HDC dc, HWND control);
     void DrawItem(const DRAWITEMSTRUCT& item);
     LRESULT CustomDraw(NMCUSTOMDRAW& draw);
