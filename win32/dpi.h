@@ -9,6 +9,10 @@
 
 namespace velmora::win32 {
 
+// WM_GETDPISCALEDSIZE: Windows 10 1703 and later ask for the size to suggest
+// at a new density; newer than the headers for Windows 7 declare.
+inline constexpr UINT kGetDpiScaledSize = 0x02E4;
+
 class DpiSource {
   public:
     // With the per-monitor functions where this Windows has them.

@@ -18,9 +18,6 @@ namespace velmora::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VelmoraMainWindow";
-// Windows 10 1703 asks for the size to suggest at a new DPI; newer than the
-// headers for Windows 7 declare.
-constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 constexpr std::array<std::string_view, 2> kCommandCaptions{texts::kCalculate, texts::kClear};
@@ -143,12 +140,7 @@ MainWindow* MainWindow::Create(HINSTANCE instance, SystemSettings settings) {
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
         windowClass.lpszClassName = kClassName;
-        windowClass.hIcon = static_cast<HICON>(
-            LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, 0, 0,
-                       LR_DEFAULTSIZE | LR_SHARED));  // the system owns shared icons
-        windowClass.hIconSm = static_cast<HICON>(
-            LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
-                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+        // No class icons: the window sets its own, drawn for its density.
         if (!RegisterClassExW(&windowClass)) return nullptr;
     }
     // Ours until the window exists: a creation that fails after WM_NCCREATE

@@ -29,13 +29,15 @@ require_packages() {
         fi
     done
     if [ "${#missing[@]}" -gt 0 ]; then
-        require_root_for "the Debian packages ${missing[*]}" \
-            "$([[ " ${missing[*]}" == *:i386* ]] && echo 'dpkg --add-architecture i386 && ')apt-get update && apt-get install --no-install-recommends ${missing[*]}"
-        echo "Installing: ${missing[*]}"
         # 32-bit packages (wine32:i386) need dpkg to know the architecture first.
+        local add_i386=false
         if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
-            as_root dpkg --add-architecture i386
+            add_i386=true
         fi
+        require_root_for "the Debian packages ${missing[*]}" \
+            "$($add_i386 && echo 'dpkg --add-architecture i386 && ')apt-get update && apt-get install --no-install-recommends ${missing[*]}"
+        echo "Installing: ${missing[*]}"
+        if $add_i386; then as_root dpkg --add-architecture i386; fi
         as_root apt-get update -qq
         as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
     fi

@@ -139,7 +139,6 @@ TEST_F(MainWindowTest, FollowsAMoveToAnotherDensity) {
         EXPECT_EQ(window.left, 40);
         EXPECT_EQ(window.top, 30);
         SIZE scaled{};
-        constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
         EXPECT_TRUE(SendMessageW(ui.window(), kGetDpiScaledSize, static_cast<WPARAM>(dpi),
                                  reinterpret_cast<LPARAM>(&scaled)));
         EXPECT_EQ(scaled.cx, window.right - window.left);
