@@ -17,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+#include "application.h"
 #include "font_warmup.h"
 #include "velmora_window.h"
 

@@ -7,10 +7,11 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <memory>
 
+#include "design.h"
 #include "dpi.h"
 #include "main_window.h"
-#include "twip_layout.h"
 
 namespace {
 
@@ -46,15 +47,15 @@ HWND EmptyWindow(HINSTANCE instance) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = L"EmptyWindow";
     RegisterClassExW(&windowClass);
-    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    constexpr DWORD style = velmora::win32::kMainWindowStyle;
     const HWND window =
         CreateWindowExW(0, L"EmptyWindow", L"Empty", style, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     const auto dpiSource = velmora::win32::DpiSource::OfThisSystem();
     const int dpi = dpiSource.WindowDpi(window);
     const RECT r = dpiSource.WindowRect(
-        {0, 0, velmora::layout::ToPixels(velmora::layout::kClientWidthTwips, dpi),
-         velmora::layout::ToPixels(velmora::layout::kClientHeightTwips, dpi)},
+        {0, 0, velmora::layout::ToPixels(velmora::design::kWindow.widthTwips, dpi),
+         velmora::layout::ToPixels(velmora::design::kWindow.heightTwips, dpi)},
         style, 0, dpi);
     SetWindowPos(window, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                  SWP_NOMOVE | SWP_NOZORDER);
@@ -71,9 +72,10 @@ int wmain(int argc, wchar_t* argv[]) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     HWND window = nullptr;
+    std::unique_ptr<velmora::win32::MainWindow> main;
     if (empty) {
         window = EmptyWindow(instance);
-    } else if (auto* main = velmora::win32::MainWindow::Create(instance)) {
+    } else if ((main = velmora::win32::MainWindow::Create(instance))) {
         main->Show(SW_SHOWNORMAL);
         window = main->handle();
     }

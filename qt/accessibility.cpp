@@ -1,17 +1,13 @@
 #include "accessibility.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QWidget>
-
-#include "captioned_frame.h"
-#include "trapezoid_figure.h"
-#include "velmora_window.h"
 
 namespace velmora {
 namespace {
 
 constexpr char kDecoration[] = "velmoraDecoration";
+constexpr char kRole[] = "velmoraAccessibleRole";
 
 // A widget whose accessible children are only those a reader should meet:
 // shown, and not a decoration painted for the widget itself.
@@ -46,22 +42,25 @@ class AccessibleContainer : public QAccessibleWidget {
 };
 
 QAccessibleInterface* Interface(const QString&, QObject* object) {
-    if (auto* window = qobject_cast<VelmoraWindow*>(object)) {
-        return new AccessibleContainer(window, QAccessible::Window);
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget) return nullptr;
+    const QVariant role = widget->property(kRole);
+    if (!role.isValid()) return nullptr;  // Qt's own for every standard control
+    const auto presented = static_cast<QAccessible::Role>(role.toInt());
+    if (presented == QAccessible::Window || presented == QAccessible::Grouping) {
+        return new AccessibleContainer(widget, presented);
     }
-    if (auto* frame = qobject_cast<CaptionedFrame*>(object)) {
-        return new AccessibleContainer(frame, QAccessible::Grouping);
-    }
-    if (auto* figure = qobject_cast<TrapezoidFigure*>(object)) {
-        return new QAccessibleWidget(figure, QAccessible::Graphic);
-    }
-    return nullptr;  // Qt's own for every standard control
+    return new QAccessibleWidget(widget, presented);
 }
 
 }  // namespace
 
 void InstallAccessibility() {
     QAccessible::installFactory(Interface);
+}
+
+void PresentAs(QWidget* widget, QAccessible::Role role) {
+    widget->setProperty(kRole, static_cast<int>(role));
 }
 
 void MarkAsDecoration(QWidget* widget) {

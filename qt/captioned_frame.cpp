@@ -37,6 +37,7 @@ class CaptionPainter : public QWidget {
 
 CaptionedFrame::CaptionedFrame(const QString& caption, QWidget* parent)
     : QGroupBox(caption, parent) {
+    PresentAs(this, QAccessible::Grouping);  // before anything asks for its interface
     setAccessibleName(caption);
     caption_ = new CaptionPainter(this);
     caption_->move(kCaptionLeft, 0);

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "application.h"
 #include "font_warmup.h"
 #include "velmora_window.h"
 

@@ -3,9 +3,10 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "accessibility.h"
 #include "figure.h"
+#include "qt_design.h"
 #include "qt_text.h"
-#include "twip_layout.h"
 
 namespace velmora {
 namespace {
@@ -30,8 +31,9 @@ void DrawLabel(QPainter& painter, const figure::Label& label) {
 }  // namespace
 
 TrapezoidFigure::TrapezoidFigure(QWidget* parent) : QFrame(parent) {
+    PresentAs(this, QAccessible::Graphic);  // before anything asks for its interface
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(layout::kFigureBorder);
+    setLineWidth(figure::kBorder);
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -40,11 +42,12 @@ void TrapezoidFigure::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRect(contentsRect());
     painter.translate(contentsRect().topLeft());
-    painter.fillRect(QRectF(0, 0, figure::kWidth, figure::kHeight), Qt::white);
+    painter.fillRect(QRectF(0, 0, figure::kWidth, figure::kHeight), ToQColor(figure::kPaper));
     painter.setRenderHint(QPainter::Antialiasing);
 
     const figure::Drawing& drawing = figure::Trapezoid();
-    QPen solid(Qt::black, figure::kLineWidth);
+    const QColor ink = ToQColor(figure::kInk);
+    QPen solid(ink, figure::kLineWidth);
     QPen dashed = solid;
     dashed.setDashPattern({figure::kDashLength, figure::kDashGap});
     painter.setBrush(Qt::NoBrush);
@@ -56,12 +59,12 @@ void TrapezoidFigure::paintEvent(QPaintEvent* event) {
     painter.drawEllipse(ToQPoint(drawing.centre), drawing.radius, drawing.radius);
 
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
+    painter.setBrush(ink);
     for (figure::Point dot : drawing.dots) {
         painter.drawEllipse(ToQPoint(dot), figure::kDotRadius, figure::kDotRadius);
     }
 
-    painter.setPen(Qt::black);
+    painter.setPen(ink);
     for (const figure::Label& label : drawing.labels) DrawLabel(painter, label);
 }
 

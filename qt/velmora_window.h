@@ -1,30 +1,22 @@
-// The main window: real Qt controls bound to the window logic.
+// The main window: Qt widgets made from the design table, bound to the
+// window logic.
 #pragma once
 
 #include <QWidget>
 #include <array>
 
+#include "design.h"
 #include "qt_number_format.h"
 #include "window_controls.h"
 #include "window_logic.h"
 
-class QApplication;
 class QButtonGroup;
 class QCheckBox;
-class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace velmora {
-
-class CaptionedFrame;
-class PairList;
-class TrapezoidFigure;
-
-// Application-wide settings the window is designed for: its name, and a style
-// that paints buttons in their own colours on every platform.
-void ConfigureApplication(QApplication& app);
 
 class VelmoraWindow : public QWidget, private WindowControls {
     Q_OBJECT
@@ -36,9 +28,14 @@ class VelmoraWindow : public QWidget, private WindowControls {
     void changeEvent(QEvent* event) override;
 
   private:
-    void BuildControls();
-    void SetTabOrder();
+    void CreateControls();
+    void ChainTabOrder();  // the table's order, through the controls that take the focus
     void BindEvents();
+    QWidget* Widget(design::Name name, int index = design::kUnindexed) const;
+    QLineEdit* ValueBox(Quantity k) const;
+    QCheckBox* CheckMark(Quantity k) const;
+    QListWidget* PairList() const;
+    QPlainTextEdit* Explanation() const;
 
     // WindowControls, carried out on the widgets.
     std::u16string ValueText(Quantity k) const override;
@@ -49,15 +46,8 @@ class VelmoraWindow : public QWidget, private WindowControls {
     void SelectPair(InputPair pair) override;
     void SetExplanation(const std::u16string& text) override;
 
-    std::array<QPlainTextEdit*, 2> text1_{};
-    std::array<QLineEdit*, kQuantityCount> text2_{};
-    std::array<QCheckBox*, kQuantityCount> check1_{};
-    std::array<QPushButton*, 2> command1_{};
+    std::array<QWidget*, design::kControlCount> widgets_{};  // in the table's order
     QButtonGroup* commands_ = nullptr;
-    PairList* list1_ = nullptr;
-    CaptionedFrame* frame1_ = nullptr;
-    TrapezoidFigure* picture1_ = nullptr;
-    QLabel* label1_ = nullptr;
 
     // Regional settings, read again when the system reports a change.
     NumberFormat numberFormat_ = SystemNumberFormat();

@@ -117,6 +117,14 @@ TEST(ParseNumber, OutOfRangeDecimalsBecomeInfinityOrZero) {
         {"-1e-400", 0},
         {"1e99999999999999999999999", kInf},
         {"1e-99999999999999999999999", 0},
+        // Exponents beyond any integer type, whose wrap-around would flip their sign.
+        {"1e" + std::string(25, '9'), kInf},
+        {"1e-" + std::string(25, '9'), 0},
+        {"-1e" + std::string(25, '9'), -kInf},
+        {"1e" + std::string(19, '9'), kInf},
+        {"1e-" + std::string(26, '9'), 0},
+        {"1e18446744073709551617", kInf},  // 2^64 + 1
+        {"0e" + std::string(25, '9'), 0},
         {"0.0001e400", kInf},
         {"1" + zeros, kInf},
         {"1" + zeros + "e-100000", 1},

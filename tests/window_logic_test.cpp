@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "design.h"
 #include "in_memory_controls.h"
 #include "test_text.h"
 #include "texts.h"
@@ -47,7 +48,7 @@ class WindowLogicTest : public ::testing::Test {
         return flags;
     }
     bool ShowsExplanation() const { return Utf8(controls.explanation) == texts::kExplanation; }
-    bool ShowsInvalidData() const { return Utf8(controls.explanation) == texts::kInvalidData; }
+    bool ShowsInvalidData() const { return Utf8(controls.explanation) == "Грешни данни!"; }
 
     InMemoryControls controls;
     WindowLogic logic;
@@ -233,8 +234,10 @@ TEST_F(WindowLogicTest, LoadEmptiesBoxesBeforeTheDefaults) {
 // Pixels at the scalings Windows offers (125 %, 150 %, 175 %) and at an odd
 // density, worked out by hand: each edge rounded to the nearest pixel.
 TEST(TwipLayout, RoundsBothEdgesAtEveryDensity) {
+    using design::ControlNamed;
+    using design::Name;
     using layout::PixelRect;
-    const layout::TwipRect client{0, 0, layout::kClientWidthTwips, layout::kClientHeightTwips};
+    const layout::TwipRect client{0, 0, design::kWindow.widthTwips, design::kWindow.heightTwips};
     const struct {
         const char* what;
         layout::TwipRect twips;
@@ -242,22 +245,53 @@ TEST(TwipLayout, RoundsBothEdgesAtEveryDensity) {
         PixelRect expected;
     } cases[] = {
         {"client area", client, 120, {0, 0, 581, 538}},
-        {"Picture1", layout::kPicture1, 120, {340, 40, 226, 208}},
-        {"Check1(0) in Frame1", layout::Check1(0), 120, {10, 20, 61, 34}},
+        {"Picture1", ControlNamed(Name::Picture1).rect, 120, {340, 40, 226, 208}},
+        {"Check1(0) in Frame1", ControlNamed(Name::Check1, 0).rect, 120, {10, 20, 61, 34}},
         {"client area", client, 144, {0, 0, 698, 645}},
-        {"Label1", layout::kLabel1, 144, {108, 0, 458, 38}},
-        {"Text2(2) in Frame1", layout::Text2(2), 144, {84, 96, 122, 41}},
+        {"Label1", ControlNamed(Name::Label1).rect, 144, {108, 0, 458, 38}},
+        {"Text2(2) in Frame1", ControlNamed(Name::Text2, 2).rect, 144, {84, 96, 122, 41}},
         {"client area", client, 168, {0, 0, 814, 753}},
-        {"Command1(1)", layout::kCommand1[1], 168, {266, 336, 184, 44}},
-        {"Text1(0)", layout::kText1[0], 168, {14, 392, 786, 352}},
-        {"Command1(0)", layout::kCommand1[0], 110, {18, 220, 121, 29}},
-        {"Text1(0)", layout::kText1[0], 110, {9, 257, 515, 230}},
+        {"Command1(1)", ControlNamed(Name::Command1, 1).rect, 168, {266, 336, 184, 44}},
+        {"Text1(0)", ControlNamed(Name::Text1, 0).rect, 168, {14, 392, 786, 352}},
+        {"Command1(0)", ControlNamed(Name::Command1, 0).rect, 110, {18, 220, 121, 29}},
+        {"Text1(0)", ControlNamed(Name::Text1, 0).rect, 110, {9, 257, 515, 230}},
     };
     for (const auto& c : cases) {
         const PixelRect r = layout::ToPixels(c.twips, c.dpi);
         EXPECT_EQ(r, c.expected) << c.what << " at " << c.dpi << " DPI: " << r.left << ", " << r.top
                                  << ", " << r.width << " x " << r.height;
     }
+}
+
+// What the user reads and hears, letter for letter as designed: the caption,
+// each control's caption or spoken name, and the pair list's entries.
+TEST(Design, ShowsItsBulgarianTextsVerbatim) {
+    using design::Name;
+    EXPECT_EQ(design::kWindow.caption, "www.example.org  вписана окръжност в трапец");
+    const struct {
+        Name name;
+        int index;
+        std::string_view caption, spoken;
+    } controls[] = {
+        {Name::Label1, design::kUnindexed, "Геометрия - трапец, вписана окръжност",
+         "Геометрия - трапец, вписана окръжност"},
+        {Name::Frame1, design::kUnindexed, "Параметри", "Параметри"},
+        {Name::Command1, 0, "Изчисли", "Изчисли"},
+        {Name::Command1, 1, "Изчисти", "Изчисти"},
+        {Name::List1, design::kUnindexed, "", "Дадени величини"},
+        {Name::Text1, 0, texts::kExplanation, "Обяснение"},
+        {Name::Picture1, design::kUnindexed, "", "Чертеж на трапеца"},
+        {Name::Check1, 4, "P", "P"},
+        {Name::Text2, 3, "", "r"},
+    };
+    for (const auto& c : controls) {
+        const design::Control& control = design::ControlNamed(c.name, c.index);
+        EXPECT_EQ(control.text, c.caption) << design::IndexedName(control);
+        EXPECT_EQ(design::SpokenName(control), c.spoken) << design::IndexedName(control);
+    }
+    std::string entries;
+    for (const PairDefinition& pair : kInputPairs) entries += std::string(pair.caption) + ";";
+    EXPECT_EQ(entries, "a, b;a, c;a, r;a, P;b, c;b, r;c, r;c, P;r, P;");
 }
 
 // The text split at CR LF; the part after the last one is the final element.

@@ -70,7 +70,7 @@ void DrawLabel(HDC dc, const Scale& scale, const figure::Label& label) {
 }  // namespace
 
 void PaintFigure(HDC dc, const RECT& bounds, int dpi, HFONT font, COLORREF paper, COLORREF ink) {
-    const int border = MulDiv(layout::kFigureBorder, dpi, layout::kDefaultDpi);
+    const int border = MulDiv(figure::kBorder, dpi, layout::kDefaultDpi);
     PaintSunkenBorder(dc, bounds, border);
     RECT inside = bounds;
     InflateRect(&inside, -border, -border);

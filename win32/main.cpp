@@ -8,15 +8,14 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    velmora::win32::MainWindow* window = velmora::win32::MainWindow::Create(instance);
+    const auto window = velmora::win32::MainWindow::Create(instance);
     if (!window) return 1;
-    const HWND handle = window->handle();  // the window deletes itself when closed
     window->Show(showCommand);
     MSG message{};
     BOOL got;
     while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
         // Tab and Shift+Tab move through the controls as in a dialog.
-        if (IsWindow(handle) && IsDialogMessageW(handle, &message)) continue;
+        if (window->handle() && IsDialogMessageW(window->handle(), &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

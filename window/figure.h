@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "colour.h"
+
 namespace velmora::figure {
 
 // In pixels of the picture at 96 dots per inch, y downwards; a window scales
@@ -31,8 +33,9 @@ struct Label {
     Anchor anchor;
 };
 
-inline constexpr double kWidth = 177;
-inline constexpr double kHeight = 162;
+inline constexpr int kWidth = 177;
+inline constexpr int kHeight = 162;
+inline constexpr int kBorder = 2;  // the sunken border around it
 inline constexpr double kLineWidth = 1;
 inline constexpr double kDotRadius = 2;
 // Dashes and the gaps between them, as multiples of the line width.
@@ -47,7 +50,10 @@ struct Drawing {
     std::array<Label, 11> labels;
 };
 
-// Black lines, dots and labels on white.
+// Lines, dots and labels in ink on paper.
+inline constexpr Colour kPaper{255, 255, 255};
+inline constexpr Colour kInk{0, 0, 0};
+
 const Drawing& Trapezoid();
 
 }  // namespace velmora::figure

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "velmora_window.h"
+#include "application.h"
 
 int main(int argc, char* argv[]) {
     // Offscreen unless told otherwise, so that a plain ctest needs no display,

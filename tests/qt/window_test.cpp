@@ -20,6 +20,7 @@
 #include <cmath>
 #include <set>
 
+#include "design.h"
 #include "qt_text.h"
 #include "texts.h"
 #include "velmora_window.h"
@@ -107,6 +108,44 @@ TEST_F(WindowTest, ControlsStandWhereDesigned) {
     EXPECT_EQ(Box(0)->parentWidget()->objectName(), QStringLiteral("Frame1"));
     EXPECT_EQ(Check(4)->parentWidget()->objectName(), QStringLiteral("Frame1"));
     EXPECT_EQ(Find(QStringLiteral("Picture1"))->contentsRect().size(), QSize(177, 162));
+}
+
+// The widgets as the design table gives them: change a row, and the window
+// follows. (Run at 100 % and at 200 %; Qt lays out in logical pixels.)
+TEST_F(WindowTest, ControlsMatchTheDesignTable) {
+    const QImage image = window.grab().toImage();
+    EXPECT_EQ(image.size(), window.size() * window.devicePixelRatio());
+    std::vector<std::string> tabOrder;
+    for (const design::Control& c : design::kControls) {
+        const std::string name = design::IndexedName(c);
+        SCOPED_TRACE(name);
+        QWidget* widget = Find(QString::fromStdString(name));
+        ASSERT_NE(widget, nullptr);
+        const layout::PixelRect r = layout::ToPixels(c.rect);
+        EXPECT_EQ(widget->geometry(), QRect(r.left, r.top, r.width, r.height));
+        EXPECT_EQ(widget->parentWidget()->objectName().toStdString(),
+                  c.inFrame ? "Frame1" : "Velmora");
+        EXPECT_EQ(widget->isVisible(), c.visible);
+        EXPECT_EQ(widget->accessibleName(), ToQString(design::SpokenName(c)));
+        if (c.background) {
+            const bool button = c.kind == design::Kind::Button;
+            const QColor shown =
+                widget->palette().color(button ? QPalette::Button : widget->backgroundRole());
+            EXPECT_EQ(shown, QColor(c.background->red, c.background->green, c.background->blue));
+            EXPECT_TRUE(button || widget->autoFillBackground());
+        }
+        const bool typesOrClicks = c.kind == design::Kind::Button || c.kind == design::Kind::List ||
+                                   c.kind == design::Kind::ValueBox ||
+                                   c.kind == design::Kind::MultiLineBox;
+        if (typesOrClicks && c.visible) tabOrder.push_back(name);
+    }
+    // Tab goes through them in the table's order, from the first, which has the focus.
+    ASSERT_FALSE(tabOrder.empty());
+    for (std::size_t i = 0; i <= tabOrder.size(); ++i) {
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(),
+                  tabOrder[i % tabOrder.size()]);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
 }
 
 TEST_F(WindowTest, ShowsItsTextsExactly) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "design.h"
 #include "test_text.h"
 #include "texts.h"
 #include "window_driver.h"
@@ -497,6 +498,44 @@ TEST_F(MainWindowTest, EveryControlHasANameToSpeak) {
     };
     for (const auto& c : controls) EXPECT_EQ(AccessibleName(ui.Control(c.id)), c.name) << c.id;
     CoUninitialize();
+}
+
+// The controls as the design table gives them, at the density of the run:
+// change a row, and the window follows.
+TEST_F(MainWindowTest, ControlsMatchTheDesignTable) {
+    const int dpi = ExpectedDpi(ui.window());
+    CoInitialize(nullptr);
+    std::vector<int> tabOrder;
+    for (const design::Control& c : design::kControls) {
+        SCOPED_TRACE(design::IndexedName(c));
+        const HWND control = ui.Control(ControlId(c));
+        const layout::PixelRect designed = layout::ToPixels(design::InClientArea(c), dpi);
+        const RECT r = ui.ClientRect(ControlId(c));
+        EXPECT_EQ((Pixels{r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                  (Pixels{designed.left, designed.top, designed.width, designed.height}));
+        EXPECT_EQ(IsWindowVisible(control) != FALSE, c.visible);
+        if (c.visible) {
+            EXPECT_EQ(AccessibleName(control), design::SpokenName(c));
+        }
+        if (c.background) {
+            // Beside a check box's symbol; elsewhere near the top left corner.
+            const POINT at = c.kind == design::Kind::CheckBox ? POINT{r.right - 4, r.bottom - 4}
+                                                              : POINT{r.left + 6, r.top + 6};
+            EXPECT_EQ(PixelOf(ui.window(), at),
+                      RGB(c.background->red, c.background->green, c.background->blue));
+        }
+        const bool typesOrClicks = c.kind == design::Kind::Button || c.kind == design::Kind::List ||
+                                   c.kind == design::Kind::ValueBox ||
+                                   c.kind == design::Kind::MultiLineBox;
+        if (typesOrClicks && c.visible) tabOrder.push_back(ControlId(c));
+    }
+    CoUninitialize();
+    // Tab goes through them in the table's order, from the first, which has the focus.
+    ASSERT_FALSE(tabOrder.empty());
+    for (std::size_t i = 0; i <= tabOrder.size(); ++i) {
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), tabOrder[i % tabOrder.size()]);
+        ui.Key(VK_TAB);
+    }
 }
 
 }  // namespace

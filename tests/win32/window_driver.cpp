@@ -47,19 +47,19 @@ void PressCharacters(std::vector<INPUT>& inputs, std::u16string_view text) {
 }  // namespace
 
 WindowDriver::WindowDriver(SystemSettings settings) {
-    MainWindow* window = MainWindow::Create(GetModuleHandleW(nullptr), settings);
-    if (!window) {
+    main_ = MainWindow::Create(GetModuleHandleW(nullptr), settings);
+    if (!main_) {
         ADD_FAILURE() << "the window was not created";
         return;
     }
-    window_ = window->handle();
-    window->Show(SW_SHOWNORMAL);
+    window_ = main_->handle();
+    main_->Show(SW_SHOWNORMAL);
     SetForegroundWindow(window_);
     Pump(200);
 }
 
 WindowDriver::~WindowDriver() {
-    if (IsWindow(window_)) DestroyWindow(window_);  // the window deletes its own object
+    main_.reset();  // and its window with it
     Pump(0);
     MSG quit;
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);

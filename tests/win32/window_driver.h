@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "main_window.h"
@@ -39,6 +40,7 @@ class WindowDriver {
     RECT ClientRect(int id) const;  // in the main window's client coordinates
 
   private:
+    std::unique_ptr<MainWindow> main_;
     HWND window_ = nullptr;
 };
 

@@ -1,14 +1,21 @@
-#include "command_button.h"
+#include "keyboard.h"
 
 #include <commctrl.h>
 
-#include <string>
-
-#include "gdi.h"
-#include "window_text.h"
-
 namespace velmora::win32 {
 namespace {
+
+LRESULT CALLBACK TabThrough(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                            DWORD_PTR) {
+    LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+    if (message == WM_GETDLGCODE) {
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        if (key && key->message == WM_KEYDOWN && key->wParam == VK_TAB) {
+            result &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+        }
+    }
+    return result;
+}
 
 bool IsEnter(const MSG* key) {
     return key && ((key->message == WM_KEYDOWN && key->wParam == VK_RETURN) ||
@@ -39,26 +46,8 @@ LRESULT CALLBACK ClickOnEnter(HWND button, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-void PaintCommandButton(const DRAWITEMSTRUCT& item, COLORREF face, int dpi) {
-    const bool pressed = item.itemState & ODS_SELECTED;
-    const bool disabled = item.itemState & ODS_DISABLED;
-    RECT r = item.rcItem;
-    const Brush fill(CreateSolidBrush(face));
-    FillRect(item.hDC, &r, fill.get());
-    DrawEdge(item.hDC, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-
-    const std::u16string caption = WindowText(item.hwndItem);
-    RECT text = r;
-    if (pressed) OffsetRect(&text, 1, 1);
-    SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-    DrawTextW(item.hDC, Wide(caption), static_cast<int>(caption.size()), &text,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
-        const int inset = MulDiv(4, dpi, USER_DEFAULT_SCREEN_DPI);
-        InflateRect(&r, -inset, -inset);
-        DrawFocusRect(item.hDC, &r);
-    }
+void LetTabThrough(HWND multiLineBox) {
+    SetWindowSubclass(multiLineBox, TabThrough, 0, 0);
 }
 
 void PressOnEnter(HWND button) {

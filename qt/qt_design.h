@@ -1,0 +1,22 @@
+// The shared design's units in Qt's: colours, and places in logical pixels
+// (Qt scales those for higher densities by itself).
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+#include "colour.h"
+#include "twip_layout.h"
+
+namespace velmora {
+
+inline QColor ToQColor(Colour colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+inline QRect ToQRect(layout::TwipRect twips) {
+    const layout::PixelRect r = layout::ToPixels(twips);
+    return QRect(r.left, r.top, r.width, r.height);
+}
+
+}  // namespace velmora
