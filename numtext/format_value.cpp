@@ -1,17 +1,13 @@
 #include "format_value.h"
 
-#include <charconv>
 #include <cmath>
 #include <string_view>
 
+#include "decimal_conversion.h"
 #include "utf16.h"
 
 namespace velmora {
 namespace {
-
-// Number of characters of the longest fixed-point double with three decimals:
-// 309 integer digits, the period and the decimals.
-constexpr int kMaxFixedLength = 320;
 
 // Whether a group separator stands between the digit with `right` digits to
 // its right and that digit's right-hand neighbour.
@@ -82,12 +78,9 @@ Affixes NegativeAffixes(const NumberFormat& format) {
 
 std::u16string FormatValue(double value, const NumberFormat& format) {
     if (!std::isfinite(value)) return {};
-    // to_chars rounds the exact binary value and is independent of any locale.
-    char buffer[kMaxFixedLength];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                            std::chars_format::fixed, 3);
-    if (error != std::errc{}) return {};
-    const std::string_view fixed(buffer, static_cast<std::size_t>(end - buffer));
+    char buffer[decimal::kMaxFixedLength];
+    const std::string_view fixed = decimal::FixedThreeDecimals(std::fabs(value), buffer);
+    if (fixed.empty()) return {};
     const std::size_t period = fixed.find('.');
     const std::string_view integerPart = fixed.substr(0, period);
     const std::string_view decimals = fixed.substr(period + 1);

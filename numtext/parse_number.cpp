@@ -1,12 +1,13 @@
 #include "parse_number.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
 #include <type_traits>
+
+#include "decimal_conversion.h"
 
 namespace velmora {
 namespace {
@@ -145,7 +146,7 @@ double ReadDecimal(Reader<Char>& in) {
         if (expDigits.empty()) in.Rewind(beforeExponent);
     }
 
-    // A clean, locale-free form for from_chars: [-]digits[.digits][e[-]digits].
+    // A clean, locale-free form: [-]digits[.digits][e[-]digits].
     std::string clean;
     clean.reserve(intDigits.size() + fracDigits.size() + expDigits.size() + 4);
     if (negative) clean.push_back('-');
@@ -153,16 +154,12 @@ double ReadDecimal(Reader<Char>& in) {
     if (!fracDigits.empty()) clean += '.' + fracDigits;
     if (!expDigits.empty()) clean += (expNegative ? "e-" : "e") + expDigits;
 
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(clean.data(), clean.data() + clean.size(), value,
-                                              std::chars_format::general);
-    if (error == std::errc::result_out_of_range) {
-        const long long magnitude =
-            LeadingMagnitude(intDigits, fracDigits) + SaturatedExponent(expNegative, expDigits);
-        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-        if (negative) value = -value;
-    }
-    return value;
+    if (const std::optional<double> value = decimal::Read(clean)) return *value;
+    // Beyond a double: an infinity of its sign, or zero, as its magnitude says.
+    const long long magnitude =
+        LeadingMagnitude(intDigits, fracDigits) + SaturatedExponent(expNegative, expDigits);
+    const double value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -value : value;
 }
 
 template <typename Char>

@@ -1,0 +1,27 @@
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "decimal_conversion.h"
+
+// The C library's conversions, as <charconv> would convert: the web build's
+// library (musl, in WebAssembly) rounds exactly and has only the C locale.
+namespace velmora::decimal {
+
+std::optional<double> Read(const std::string& clean) {
+    errno = 0;
+    const double value = std::strtod(clean.c_str(), nullptr);
+    // strtod reports a subnormal result as a range error too; <charconv>
+    // gives it, and only an infinity or a lost non-zero value is out of range.
+    if (errno == ERANGE && (std::isinf(value) || value == 0.0)) return std::nullopt;
+    return value;
+}
+
+std::string_view FixedThreeDecimals(double magnitude, char* buffer) {
+    const int length = std::snprintf(buffer, kMaxFixedLength, "%.3f", magnitude);
+    if (length < 0 || static_cast<std::size_t>(length) >= kMaxFixedLength) return {};
+    return {buffer, static_cast<std::size_t>(length)};
+}
+
+}  // namespace velmora::decimal
