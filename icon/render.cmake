@@ -32,3 +32,23 @@ function(velmora_icon_png output size)
                      COMMENT "Rendering the ${size} px icon"
                      VERBATIM)
 endfunction()
+
+# Renders the icon for launchers that cut it to a shape of their own (a
+# circle, a rounded square): the drawing within the middle 70 %, on a white
+# plate that fills the whole SIZE × SIZE square.
+function(velmora_icon_maskable_png output size)
+  find_program(VELMORA_IMAGEMAGICK convert REQUIRED)
+  math(EXPR inner "${size} * 7 / 10")
+  get_filename_component(dir ${output} DIRECTORY)
+  add_custom_command(OUTPUT ${output}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+                     COMMAND ${VELMORA_RSVG_CONVERT} -w ${inner} -h ${inner} -o ${output}.inner.png
+                             ${VELMORA_ICON_SVG}
+                     COMMAND ${VELMORA_IMAGEMAGICK} ${output}.inner.png -background white -gravity
+                             center -extent ${size}x${size} -strip
+                             -define png:exclude-chunks=date,time ${output}
+                     COMMAND ${CMAKE_COMMAND} -E rm ${output}.inner.png
+                     DEPENDS ${VELMORA_ICON_SVG}
+                     COMMENT "Rendering the ${size} px maskable icon"
+                     VERBATIM)
+endfunction()

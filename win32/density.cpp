@@ -11,14 +11,12 @@
 namespace velmora::win32 {
 namespace {
 
-constexpr int kPointsPerInch = 72;
-
 win32::Font WindowFont(int dpi) {
     const design::Font& font = design::kFont;
     // Windows has the first family; its font mapper stands in for any other.
     const std::u16string family = Utf16(font.families.front());
     return win32::Font(CreateFontW(
-        -MulDiv(font.points, dpi, kPointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+        -MulDiv(font.points, dpi, layout::kPointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
         font.cyrillic ? RUSSIAN_CHARSET : DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
         CLEARTYPE_QUALITY, VARIABLE_PITCH | FF_ROMAN, Wide(family)));
 }

@@ -6,6 +6,12 @@ namespace velmora::layout {
 
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kDefaultDpi = 96;
+inline constexpr int kPointsPerInch = 72;
+
+// A font's size in points as pixels at 96 DPI.
+constexpr double PixelsOfPoints(int points) {
+    return points * static_cast<double>(kDefaultDpi) / kPointsPerInch;
+}
 
 struct TwipRect {
     int left, top, width, height;

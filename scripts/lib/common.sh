@@ -51,6 +51,20 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fon
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 g++-mingw-w64-i686-posix
     binutils-mingw-w64-i686 googletest wine64 wine32:i386 nsis wixl msitools xvfb xauth icoutils file)
 
+# What building the web version and testing it in a browser need (Node, which
+# Emscripten brings, runs its tests; npm installs the test tools).
+WEB_PACKAGES=(emscripten chromium chromium-driver python3-selenium)
+
+# Installs the npm packages that the folder's package-lock.json pins, unless
+# they are there already; npm comes with Node, or else from Debian.
+require_npm_tools() {
+    local folder=$1
+    command -v npm >/dev/null 2>&1 || require_packages npm
+    if ! (cd "$folder" && npm ls --depth=0 >/dev/null 2>&1); then
+        (cd "$folder" && npm ci --no-audit --no-fund --loglevel=error)
+    fi
+}
+
 # Makes a C library locale available (the tests need one with a decimal comma).
 require_locale() {
     local name=$1 # e.g. de_DE

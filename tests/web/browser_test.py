@@ -1,0 +1,355 @@
+#!/usr/bin/python3
+"""The page as users meet it, in Debian's Chromium (headless), driven through
+WebDriver with real clicks and key presses, served from the built folder on
+127.0.0.1. Usage: browser_test.py <site folder> [unittest arguments]"""
+
+import functools
+import http.server
+import json
+import os
+import pathlib
+import sys
+import tempfile
+import threading
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.common.exceptions import TimeoutException
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+SITE = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "build/web/site").resolve()
+AXE = pathlib.Path(__file__).resolve().parent / "node_modules/axe-core/axe.min.js"
+
+CAPTION = "www.example.org\u00a0 вписана окръжност в трапец"  # HTML shows both blanks so
+INVALID = "Грешни данни!"
+FIGURE = ["16", "10", "4", "4", "40"]  # a, b, c, r, P of the start-up figure
+RESULTS = ["16.000", "10.000", "4.000", "4.000", "40.000"]
+PAIRS = [(0, 1), (0, 2), (0, 3), (0, 4), (1, 2), (1, 3), (2, 3), (2, 4), (3, 4)]
+CAPTIONS = ["a, b", "a, c", "a, r", "a, P", "b, c", "b, r", "c, r", "c, P", "r, P"]
+
+# Where each control stands in the window, in CSS pixels: the twips of the
+# design divided by 15, worked out by hand (a check box: its label, which
+# holds the square and the symbol; the frame's rows relative to the frame).
+PLACES = {
+    "Label1": (72, 0, 305, 25), "List1": (16, 32, 73, 156), "Frame1": (112, 32, 145, 145),
+    "Picture1": (272, 32, 181, 166), "Command1_0": (16, 192, 105, 25),
+    "Command1_1": (152, 192, 105, 25), "Text1_0": (8, 224, 449, 201),
+    **{f"Check1_{k}": (8, 16 + 24 * k, 49, 27) for k in range(5)},
+    **{f"Text2_{k}": (56, 16 + 24 * k, 81, 27) for k in range(5)},
+}
+# What a screen reader hears for each control, as on the desktop.
+NAMES = {
+    "Text1_0": "Обяснение", "Label1": "Геометрия - трапец, вписана окръжност",
+    "Picture1": "Чертеж на трапеца", "Command1_0": "Изчисли", "Command1_1": "Изчисти",
+    "List1": "Дадени величини", "Frame1": "Параметри",
+    **{f"Check1_{k}": s for k, s in enumerate("abcrP")},
+    **{f"Text2_{k}": s for k, s in enumerate("abcrP")},
+}
+
+
+class Server(http.server.ThreadingHTTPServer):
+    """The built folder on 127.0.0.1, noting every request and its answer."""
+
+    def __init__(self, port=0):
+        self.requests = []
+        handler = functools.partial(self.Handler, directory=str(SITE))
+        super().__init__(("127.0.0.1", port), handler)
+        threading.Thread(target=self.serve_forever, daemon=True).start()
+
+    class Handler(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, format, *args):
+            self.server.requests.append((self.path, args[1] if len(args) > 1 else ""))
+
+    def stop(self):
+        self.shutdown()
+        self.server_close()
+
+
+def start_browser():
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                     "--disable-background-networking", "--disable-component-update",
+                     "--disable-sync", "--disable-quic", "--window-size=800,700",
+                     f"--user-data-dir={tempfile.mkdtemp(prefix='velmora-chromium-')}",
+                     # Any other host fails, and shows as a failed request.
+                     "--host-resolver-rules=MAP * ~NOTFOUND , EXCLUDE 127.0.0.1"]:
+        options.add_argument(argument)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.server = Server()
+        cls.origin = f"http://127.0.0.1:{cls.server.server_address[1]}"
+        cls.browser = start_browser()
+        cls.browser.get("about:blank")
+        cls.browser.get_log("performance")  # what the browser loaded for itself at its start
+        cls.urls = []  # every request the page made
+        cls.console = []
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+        cls.server.stop()
+
+    def tearDown(self):
+        self.collect_logs()
+
+    @classmethod
+    def collect_logs(cls):
+        for entry in cls.browser.get_log("performance"):
+            message = json.loads(entry["message"])["message"]
+            if message["method"] == "Network.requestWillBeSent":
+                cls.urls.append(message["params"]["request"]["url"])
+        cls.console += [e for e in cls.browser.get_log("browser") if e["level"] != "INFO"]
+
+    # The page as a user opens it, in a language and at a size and density.
+    def open(self, language="en-US", width=800, scale=1, mobile=False):
+        b = self.browser
+        b.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": 700, "deviceScaleFactor": scale, "mobile": mobile})
+        b.execute_cdp_cmd("Emulation.setLocaleOverride", {})
+        b.execute_cdp_cmd("Emulation.setLocaleOverride", {"locale": language})
+        b.execute_cdp_cmd("Network.setUserAgentOverride", {
+            "userAgent": b.execute_script("return navigator.userAgent"),
+            "acceptLanguage": language})
+        b.get(self.origin + "/")
+        self.wait_until_ready()
+
+    def wait_until_ready(self):
+        WebDriverWait(self.browser, 10).until(
+            lambda b: b.execute_script("return document.documentElement.dataset.velmora") == "ready")
+
+    def element(self, id):
+        return self.browser.find_element(By.ID, id)
+
+    def values(self):
+        return [self.element(f"Text2_{k}").get_attribute("value") for k in range(5)]
+
+    def given(self):
+        return [(self.element(f"Check1_{k}").is_selected(),
+                 self.element(f"Text2_{k}").get_attribute("readonly") is None) for k in range(5)]
+
+    def explanation(self):
+        return self.element("Text1_0").get_attribute("value")
+
+    def click_pair(self, pair):
+        self.browser.find_elements(By.CSS_SELECTOR, "#List1 option")[pair].click()
+
+    def type_into(self, k, text):
+        box = self.element(f"Text2_{k}")
+        box.click()
+        box.send_keys(Keys.CONTROL, "a")
+        box.send_keys(Keys.DELETE)
+        box.send_keys(text)
+
+    def calculate(self):
+        self.element("Command1_0").click()
+
+    def test_starts_as_designed(self):
+        self.open()
+        b = self.browser
+        self.assertEqual(b.title, CAPTION)
+        self.assertEqual(b.find_element(By.TAG_NAME, "html").get_attribute("lang"), "bg")
+        self.assertEqual(b.switch_to.active_element.get_attribute("id"), "Text1_0")
+        self.assertEqual(self.values(), ["16", "", "4", "", ""])
+        self.assertEqual(self.given(), [(k in (0, 2), k in (0, 2)) for k in range(5)])
+        options = b.find_elements(By.CSS_SELECTOR, "#List1 option")
+        self.assertEqual([o.text for o in options], CAPTIONS)
+        self.assertEqual([o.is_selected() for o in options], [i == 1 for i in range(9)])
+        lines = self.explanation().split("\n")
+        self.assertEqual(len(lines), 21)
+        self.assertEqual(lines[16], "((a-c)/2)^2 +  (2*r)^2 = ((a+c)/2)^2")
+        self.assertFalse(self.element("Text1_1").is_displayed())
+        self.assertIsNotNone(self.element("Text1_0").get_attribute("readonly"))
+
+    def test_every_pair_valid_then_invalid(self):
+        for pair, (first, second) in enumerate(PAIRS):
+            with self.subTest(pair=CAPTIONS[pair]):
+                self.open()
+                if pair == 1:  # selected at start-up: come to it from another pair
+                    self.click_pair(0)
+                    self.type_into(1, "10")
+                self.calculate()  # fill the boxes, so that the change of pair shows
+                self.click_pair(pair)
+                self.assertEqual(self.values(), [""] * 5)
+                self.assertEqual(self.given(), [(k in (first, second),) * 2 for k in range(5)])
+                self.type_into(first, FIGURE[first])
+                self.type_into(second, FIGURE[second])
+                self.calculate()
+                self.assertEqual(self.values(), RESULTS)
+                # Both zero: no trapezoid (a zero product, or a division by zero).
+                self.type_into(first, "0")
+                self.type_into(second, "0")
+                self.calculate()
+                self.assertEqual(self.explanation(), INVALID)
+                expected = ["0" if k in (first, second) else RESULTS[k] for k in range(5)]
+                self.assertEqual(self.values(), expected)
+
+    def test_clear_and_the_message_that_stays(self):
+        self.open()
+        self.click_pair(0)  # a, b: 25 and 10 give c = -5
+        self.type_into(0, "25")
+        self.type_into(1, "10")
+        self.calculate()
+        self.assertEqual(self.explanation(), INVALID)
+        self.assertEqual(self.values(), ["25", "10", "", "", ""])
+        self.type_into(0, "16")
+        self.calculate()
+        self.assertEqual(self.values(), RESULTS)
+        self.element("Command1_1").click()
+        self.assertEqual(self.values(), [""] * 5)
+        self.assertEqual(self.given(), [(k in (0, 1),) * 2 for k in range(5)])
+        self.assertEqual(self.explanation(), INVALID)
+
+    def test_keyboard(self):
+        self.open()
+        order = ["Command1_0", "Command1_1", "List1"] + [f"Text2_{k}" for k in range(5)]
+        for expected in order:
+            self.browser.switch_to.active_element.send_keys(Keys.TAB)
+            self.assertEqual(self.browser.switch_to.active_element.get_attribute("id"), expected)
+        self.element("Command1_0").send_keys(Keys.ENTER)  # Enter presses the focused button
+        self.assertEqual(self.values(), RESULTS)
+        self.element("Command1_1").send_keys(Keys.SPACE)
+        self.assertEqual(self.values(), [""] * 5)
+        self.element("List1").send_keys(Keys.END)  # r, P by keyboard
+        self.assertEqual(self.given(), [(k in (3, 4),) * 2 for k in range(5)])
+        self.type_into(3, "2,5")  # a comma ends the number: r = 2
+        self.type_into(4, "1 6")  # blanks are skipped: P = 16
+        self.type_into(0, "99")  # read-only: nothing typed
+        self.element("Text2_4").send_keys(Keys.ENTER)  # no default button: nothing
+        self.assertEqual(self.values(), ["", "", "", "2,5", "1 6"])
+        self.calculate()
+        self.assertEqual(self.explanation(), INVALID)  # D = 0: a square
+        self.type_into(4, "д40")
+        self.calculate()
+        self.assertEqual(self.values(), ["", "", "", "2,5", "д40"])
+
+    def test_number_format_follows_the_browser_language(self):
+        nbsp = "\u00a0"
+        cases = {
+            "en-US": ("1,234,567.500", "4,938,270.000", "1,234.000", "1.000", "4,138.276"),
+            "de-DE": ("1.234.567,500", "4.938.270,000", "1.234,000", "1,000", "4.138,276"),
+            "bg-BG": (f"1{nbsp}234{nbsp}567,500", f"4{nbsp}938{nbsp}270,000", "1234,000",
+                      "1,000", "4138,276"),
+            "hi-IN": ("12,34,567.500", "49,38,270.000", "1,234.000", "1.000", "4,138.276"),
+        }
+        for language, (a, perimeter, short, half, exact) in cases.items():
+            with self.subTest(language=language):
+                self.open(language)
+                self.type_into(0, "1234567.5")
+                self.type_into(2, "1234567.5")
+                self.calculate()
+                self.assertEqual(self.values()[0], a)
+                self.assertEqual(self.values()[4], perimeter)
+                # Rounded from the exact binary value, as on the desktop.
+                for typed, shown in (("1234", short), ("1.0005", half), ("4138.2765", exact)):
+                    self.type_into(0, typed)
+                    self.calculate()
+                    self.assertEqual(self.values()[0], shown, typed)
+
+    def test_every_control_stands_where_designed(self):
+        for scale in (1, 2):
+            with self.subTest(scale=scale):
+                self.open(scale=scale)
+                places = self.browser.execute_script("""
+                    const window = document.getElementById("Velmora").getBoundingClientRect();
+                    const frame = document.getElementById("Frame1").getBoundingClientRect();
+                    const place = (id) => {
+                      const control = document.getElementById(id);
+                      const element = control.type === "checkbox" ? control.parentElement : control;
+                      const r = element.getBoundingClientRect();
+                      const corner = /^(Check1|Text2)_/.test(id) ? frame : window;
+                      return [r.left - corner.left, r.top - corner.top, r.width, r.height];
+                    };
+                    return {window: [window.width, window.height],
+                            ratio: devicePixelRatio,
+                            places: Object.fromEntries(arguments[0].map((id) => [id, place(id)]))};
+                """, list(PLACES))
+                self.assertEqual(places["window"], [465, 430])
+                self.assertEqual(places["ratio"], scale)
+                for id, expected in PLACES.items():
+                    self.assertEqual(tuple(round(v, 2) for v in places["places"][id]), expected, id)
+
+    def test_a_phone_wide_screen_fits_without_scrolling_sideways(self):
+        self.open("bg-BG", width=360, scale=3, mobile=True)
+        shown, visible, right, scrolled, inner = self.browser.execute_script("""
+            const window = document.getElementById("Velmora").getBoundingClientRect();
+            return [window.width * visualViewport.scale, visualViewport.width, window.right,
+                    document.documentElement.scrollWidth, innerWidth];""")
+        self.assertAlmostEqual(shown, 360, delta=1)  # the whole window, zoomed to the width
+        self.assertGreaterEqual(visible + 0.5, right)
+        self.assertLessEqual(scrolled, inner)
+        viewport = self.browser.find_element(By.CSS_SELECTOR, "meta[name=viewport]")
+        for refused in ("user-scalable", "maximum-scale"):  # pinch zoom stays
+            self.assertNotIn(refused, viewport.get_attribute("content"))
+        self.calculate()
+        self.assertEqual(self.values(), ["16,000", "10,000", "4,000", "4,000", "40,000"])
+
+    def test_accessible_to_everyone(self):
+        for phone in (False, True):
+            with self.subTest(phone=phone):
+                self.open("bg-BG", width=360 if phone else 800, scale=3 if phone else 1,
+                          mobile=phone)
+                for id, name in NAMES.items():
+                    self.assertEqual(self.element(id).accessible_name, name, id)
+                self.browser.execute_script(AXE.read_text())
+                violations = self.browser.execute_async_script("""
+                    const done = arguments[arguments.length - 1];
+                    const every = axe.getRules().map((rule) => rule.ruleId);  // experimental too
+                    axe.run(document, {runOnly: {type: "rule", values: every},
+                                       resultTypes: ["violations"]}).then((r) => done(
+                        r.violations.map((v) => v.id + ": " + v.nodes.map(
+                            (n) => n.target.join(" ")).join(", "))));""")
+                self.assertEqual(violations, [])
+
+    def test_zz_offline_after_the_first_visit(self):
+        """Last: it stops the server the other tests use."""
+        self.open()
+        WebDriverWait(self.browser, 10).until(
+            lambda b: b.execute_script("return !!navigator.serviceWorker.controller"))
+        kept = self.browser.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            caches.keys().then((keys) => Promise.all(keys.map((k) => caches.open(k).then(
+                (c) => c.keys())))).then((lists) => done(lists.flat().map((r) => r.url)));""")
+        self.assertIn(self.origin + "/core.wasm", kept)
+        self.assertTrue(all(url.startswith(self.origin + "/") for url in kept), kept)
+        self.collect_logs()
+        self.server.stop()
+        self.browser.refresh()
+        self.wait_until_ready()
+        self.calculate()
+        self.assertEqual(self.values(), RESULTS)
+        self.assertEqual(self.browser.title, CAPTION)
+
+    @classmethod
+    def check_whole_session(cls):
+        """No request left the page's origin, none failed, and nothing was logged."""
+        errors = []
+        foreign = [u for u in cls.urls if not u.startswith(cls.origin + "/")]
+        if foreign:
+            errors.append(f"requests to another origin: {foreign}")
+        failed = [r for r in cls.server.requests if not str(r[1]).startswith(("200", "304"))]
+        if failed:
+            errors.append(f"requests that failed: {failed}")
+        if cls.console:
+            errors.append(f"console messages: {cls.console}")
+        return errors
+
+
+if __name__ == "__main__":
+    sys.argv[1:2] = []
+    program = unittest.main(exit=False, verbosity=2)
+    problems = PageTest.check_whole_session() if hasattr(PageTest, "server") else []
+    for problem in problems:
+        print("FAIL:", problem)
+    print(f"{len(PageTest.urls)} requests, all to {getattr(PageTest, 'origin', '?')}"
+          if not problems else "")
+    sys.exit(0 if program.result.wasSuccessful() and not problems else 1)

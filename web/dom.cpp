@@ -1,0 +1,94 @@
+#include "dom.h"
+
+#include <emscripten.h>
+
+namespace {
+
+// clang-format off
+EM_JS(int, velmora_dom_value_length, (const char* id), {
+    return document.getElementById(UTF8ToString(id)).value.length;
+});
+
+EM_JS(void, velmora_dom_copy_value, (const char* id, char16_t* out, int length), {
+    const value = document.getElementById(UTF8ToString(id)).value;
+    for (let i = 0; i < length; ++i) HEAPU16[(out >> 1) + i] = value.charCodeAt(i);
+});
+
+EM_JS(void, velmora_dom_set_value, (const char* id, const char16_t* text, int length), {
+    document.getElementById(UTF8ToString(id)).value =
+        new TextDecoder("utf-16le").decode(HEAPU8.subarray(text, text + 2 * length));
+});
+
+EM_JS(void, velmora_dom_set_property, (const char* id, const char* property, int on), {
+    document.getElementById(UTF8ToString(id))[UTF8ToString(property)] = !!on;
+});
+
+EM_JS(int, velmora_dom_selected_index, (const char* id), {
+    return document.getElementById(UTF8ToString(id)).selectedIndex;
+});
+
+EM_JS(void, velmora_dom_select, (const char* id, int index), {
+    document.getElementById(UTF8ToString(id)).selectedIndex = index;
+});
+
+EM_JS(void, velmora_dom_focus, (const char* id), {
+    document.getElementById(UTF8ToString(id)).focus({preventScroll: true});
+});
+
+EM_JS(void, velmora_dom_on_click, (const char* id, int index), {
+    const button = document.getElementById(UTF8ToString(id));
+    button.addEventListener("click", () => _velmora_command(index));
+    // A held Enter clicks once, as on the desktop.
+    button.addEventListener("keydown", event => {
+        if (event.key === "Enter" && event.repeat) event.preventDefault();
+    });
+});
+
+EM_JS(void, velmora_dom_on_selection_change, (const char* id), {
+    document.getElementById(UTF8ToString(id)).addEventListener("change", () => _velmora_pair_changed());
+});
+// clang-format on
+
+}  // namespace
+
+namespace velmora::web::dom {
+
+std::u16string Value(const std::string& id) {
+    std::u16string text(static_cast<std::size_t>(velmora_dom_value_length(id.c_str())), u'\0');
+    velmora_dom_copy_value(id.c_str(), text.data(), static_cast<int>(text.size()));
+    return text;
+}
+
+void SetValue(const std::string& id, const std::u16string& text) {
+    velmora_dom_set_value(id.c_str(), text.data(), static_cast<int>(text.size()));
+}
+
+void SetReadOnly(const std::string& id, bool readOnly) {
+    velmora_dom_set_property(id.c_str(), "readOnly", readOnly);
+}
+
+void SetChecked(const std::string& id, bool checked) {
+    velmora_dom_set_property(id.c_str(), "checked", checked);
+}
+
+int SelectedIndex(const std::string& id) {
+    return velmora_dom_selected_index(id.c_str());
+}
+
+void Select(const std::string& id, int index) {
+    velmora_dom_select(id.c_str(), index);
+}
+
+void Focus(const std::string& id) {
+    velmora_dom_focus(id.c_str());
+}
+
+void OnClick(const std::string& id, int index) {
+    velmora_dom_on_click(id.c_str(), index);
+}
+
+void OnSelectionChange(const std::string& id) {
+    velmora_dom_on_selection_change(id.c_str());
+}
+
+}  // namespace velmora::web::dom

@@ -1,0 +1,25 @@
+// The few things the page's core asks of the browser's document, each a
+// small JavaScript import: read and write a control's text, its flags, the
+// list's selection, and hear the clicks and the changes of selection.
+// Controls are named by their element's id; texts are UTF-16, as JavaScript's.
+#pragma once
+
+#include <string>
+
+namespace velmora::web::dom {
+
+std::u16string Value(const std::string& id);
+void SetValue(const std::string& id, const std::u16string& text);
+void SetReadOnly(const std::string& id, bool readOnly);
+void SetChecked(const std::string& id, bool checked);
+int SelectedIndex(const std::string& id);  // -1: none
+void Select(const std::string& id, int index);
+void Focus(const std::string& id);
+
+// A click (by mouse, touch, Space, or Enter once per press) calls
+// velmora_command(index); a change of the list's selection by the user
+// calls velmora_pair_changed().
+void OnClick(const std::string& id, int index);
+void OnSelectionChange(const std::string& id);
+
+}  // namespace velmora::web::dom

@@ -1,0 +1,56 @@
+#include "design.h"
+#include "figure.h"
+#include "markup.h"
+#include "page.h"
+
+namespace velmora::web {
+namespace {
+
+// The element that stands at a control's place: a check box's label, which
+// holds the square and the symbol, or the control itself.
+std::string Selector(const design::Control& control) {
+    const std::string name = design::IndexedName(control);
+    if (control.kind == design::Kind::CheckBox) return "label[for=\"" + name + "\"]";
+    return "#" + name;
+}
+
+std::string Place(layout::TwipRect twips) {
+    const double perPixel = layout::TwipsOfPixels(1);
+    return "left:" + CssLength(twips.left / perPixel) + ";top:" + CssLength(twips.top / perPixel) +
+           ";width:" + CssLength(twips.width / perPixel) +
+           ";height:" + CssLength(twips.height / perPixel);
+}
+
+std::string FontFamilies() {
+    std::string families;
+    for (std::string_view family : design::kFont.families)
+        families += "\"" + std::string(family) + "\",";
+    return families + "serif";
+}
+
+}  // namespace
+
+std::string DesignStylesheet() {
+    const design::Window& window = design::kWindow;
+    const double perPixel = layout::TwipsOfPixels(1);
+    const double width = window.widthTwips / perPixel;
+    // One CSS pixel of the design: a pixel on a wide screen, less where the
+    // screen is narrower than the window, so that it fits without scrolling.
+    std::string css = ":root{--px:min(1px,calc(100vw / " + Number(width) + "))}\n";
+    css += "html{background:" + CssColour(window.background) + "}\n";
+    css += "#" + std::string(window.name) + "{width:" + CssLength(width) +
+           ";height:" + CssLength(window.heightTwips / perPixel) +
+           ";background:" + CssColour(window.background) +
+           ";color:" + CssColour(design::kTextOnDesignedColour) + ";font-family:" + FontFamilies() +
+           ";font-size:" + CssLength(layout::PixelsOfPoints(design::kFont.points)) + "}\n";
+    for (const design::Control& control : design::kControls) {
+        css += Selector(control) + "{" + Place(control.rect);
+        if (control.background) css += ";background:" + CssColour(*control.background);
+        if (control.kind == design::Kind::Picture)
+            css += ";background:" + CssColour(figure::kPaper);
+        css += "}\n";
+    }
+    return css;
+}
+
+}  // namespace velmora::web

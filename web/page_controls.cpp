@@ -1,0 +1,78 @@
+#include "page_controls.h"
+
+#include "design.h"
+#include "dom.h"
+
+namespace velmora::web {
+namespace {
+
+using design::Name;
+
+std::string Id(Name name, int index = design::kUnindexed) {
+    return design::IndexedName(design::ControlNamed(name, index));
+}
+
+bool TakesFocus(const design::Control& control) {
+    return control.visible &&
+           (control.kind == design::Kind::Button || control.kind == design::Kind::List ||
+            control.kind == design::Kind::ValueBox || control.kind == design::Kind::MultiLineBox);
+}
+
+}  // namespace
+
+void PageControls::SelectionChanged() {
+    const InputPair pair = SelectedPair();
+    if (pair < 0) {  // Ctrl+click would leave the list without a selection
+        dom::Select(Id(Name::List1), shownPair_);
+        return;
+    }
+    if (pair == shownPair_) return;
+    shownPair_ = pair;
+    pairChanged_();
+}
+
+std::u16string PageControls::ValueText(Quantity k) const {
+    return dom::Value(Id(Name::Text2, k));
+}
+
+void PageControls::SetValueText(Quantity k, const std::u16string& text) {
+    dom::SetValue(Id(Name::Text2, k), text);
+}
+
+void PageControls::SetValueReadOnly(Quantity k, bool readOnly) {
+    dom::SetReadOnly(Id(Name::Text2, k), readOnly);
+}
+
+void PageControls::SetCheckMark(Quantity k, bool checked) {
+    dom::SetChecked(Id(Name::Check1, k), checked);
+}
+
+InputPair PageControls::SelectedPair() const {
+    return dom::SelectedIndex(Id(Name::List1));
+}
+
+void PageControls::SelectPair(InputPair pair) {
+    if (pair == SelectedPair()) return;
+    dom::Select(Id(Name::List1), pair);
+    shownPair_ = pair;
+    pairChanged_();
+}
+
+void PageControls::SetExplanation(const std::u16string& text) {
+    dom::SetValue(Id(Name::Text1, 0), text);
+}
+
+void BindPageEvents() {
+    bool focused = false;
+    for (const design::Control& control : design::kControls) {
+        const std::string id = design::IndexedName(control);
+        if (control.kind == design::Kind::Button) dom::OnClick(id, control.index);
+        if (control.kind == design::Kind::List) dom::OnSelectionChange(id);
+        if (!focused && TakesFocus(control)) {
+            dom::Focus(id);
+            focused = true;
+        }
+    }
+}
+
+}  // namespace velmora::web

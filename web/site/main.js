@@ -1,0 +1,60 @@
+// Starts the calculator in the page: the WebAssembly core with the number
+// format of the browser's language, and the service worker that keeps the
+// page's files for use without a network. It follows the core's loader in
+// core.js, which the page loads without waiting for the document: the core
+// is fetched and compiled while the page is parsed and laid out.
+"use strict";
+
+(() => {
+  // The symbols and the grouping of the user's language, asked of Intl. Intl
+  // never formats a value itself: the core rounds from the exact binary
+  // value, as on the desktop, where Intl would round from the shortest
+  // decimal (1.0005 is really 1.000499…, and shows as 1.000).
+  function numberFormat() {
+    const intl = new Intl.NumberFormat(navigator.languages);  // grouping as the language does
+    const parts = (value) => intl.formatToParts(value);
+    const part = (list, type, otherwise) => (list.find((p) => p.type === type) || { value: otherwise }).value;
+    const grouped = (value) => parts(value).some((p) => p.type === "group");
+
+    const sample = parts(-123456789.5);
+    const groups = sample.filter((p) => p.type === "integer").map((p) => p.value.length);
+    const first = groups.length > 1 ? groups[groups.length - 1] : 0;
+    const higher = groups.length > 2 ? groups[groups.length - 2] : first;
+    // Bulgarian writes 1234 but 12 345: grouping starts at first + this many digits.
+    let minimumGrouping = 1;
+    while (first > 0 && minimumGrouping < 4 && !grouped(10 ** (first + minimumGrouping - 1))) {
+      minimumGrouping += 1;
+    }
+    return {
+      decimal: part(sample, "decimal", "."),
+      group: first > 0 ? part(sample, "group", "") : "",
+      minus: part(sample, "minusSign", "-"),
+      zero: part(parts(0), "integer", "0").codePointAt(0),
+      first,
+      higher,
+      minimumGrouping,
+      trailingSign: sample[sample.length - 1].type === "minusSign",
+    };
+  }
+
+  const documentParsed = new Promise((resolve) => {
+    if (document.readyState === "loading") {
+      document.addEventListener("DOMContentLoaded", resolve, { once: true });
+    } else {
+      resolve();
+    }
+  });
+  // The core asks for the format at each calculation, so that it follows a
+  // change of language, and the start does not wait for Intl's data.
+  Promise.all([VelmoraCore({ numberFormat }), documentParsed]).then(([core]) => {
+    core._velmora_start();
+    // The page computes: for tests, and for timings of the start (User Timing).
+    document.documentElement.dataset.velmora = "ready";
+    performance.mark("velmora-ready");
+  });
+
+  // Once the page is there, so that keeping its files never delays it.
+  if ("serviceWorker" in navigator) {
+    addEventListener("load", () => navigator.serviceWorker.register("sw.js"));
+  }
+})();
