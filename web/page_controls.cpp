@@ -12,12 +12,6 @@ std::string Id(Name name, int index = design::kUnindexed) {
     return design::IndexedName(design::ControlNamed(name, index));
 }
 
-bool TakesFocus(const design::Control& control) {
-    return control.visible &&
-           (control.kind == design::Kind::Button || control.kind == design::Kind::List ||
-            control.kind == design::Kind::ValueBox || control.kind == design::Kind::MultiLineBox);
-}
-
 }  // namespace
 
 void PageControls::SelectionChanged() {
@@ -68,7 +62,7 @@ void BindPageEvents() {
         const std::string id = design::IndexedName(control);
         if (control.kind == design::Kind::Button) dom::OnClick(id, control.index);
         if (control.kind == design::Kind::List) dom::OnSelectionChange(id);
-        if (!focused && TakesFocus(control)) {
+        if (!focused && design::TakesFocus(control)) {
             dom::Focus(id);
             focused = true;
         }

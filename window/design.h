@@ -50,6 +50,13 @@ struct Control {
     layout::TwipRect rect{};
     bool inFrame = false;     // rect is relative to Frame1, not to the client area
     std::string_view text{};  // caption, or initial content
+    // Whether the user can tab to the control: a shown button, list or text box.
+    constexpr bool TakesFocus(const Control& control) {
+        return control.visible &&
+               (control.kind == Kind::Button || control.kind == Kind::List ||
+                control.kind == Kind::ValueBox || control.kind == Kind::MultiLineBox);
+    }
+
     // What a screen reader calls the control where no caption of its own does.
     std::string_view accessibleName{};
     std::string_view accessibleDescription{};
@@ -229,6 +236,13 @@ std::string IndexedName(const Control& control);
 constexpr bool IsCaptioned(Kind kind) {
     return kind == Kind::Label || kind == Kind::Frame || kind == Kind::Button ||
            kind == Kind::CheckBox;
+}
+
+// Whether the user can tab to the control: a shown button, list or text box.
+constexpr bool TakesFocus(const Control& control) {
+    return control.visible &&
+           (control.kind == Kind::Button || control.kind == Kind::List ||
+            control.kind == Kind::ValueBox || control.kind == Kind::MultiLineBox);
 }
 
 // What a screen reader calls the control: its accessible name, or else its caption.

@@ -27,6 +27,12 @@ constexpr int TwipsOfPixels(int pixels) {
     return pixels * kTwipsPerInch / kDefaultDpi;
 }
 
+// Twips to pixels at 96 DPI, unrounded: for units that scale on their own,
+// such as CSS pixels.
+constexpr double PixelsAt96Dpi(int twips) {
+    return twips / static_cast<double>(TwipsOfPixels(1));
+}
+
 // Twips to pixels, rounded to the nearest pixel (halves away from zero).
 constexpr int ToPixels(int twips, int dpi) {
     return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;

@@ -15,13 +15,6 @@ constexpr std::string_view kContentSecurityPolicy =
     "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; object-src 'none'; "
     "base-uri 'none'; form-action 'none'";
 
-// A phone lays the page out at the window's width and shows it whole, zoomed
-// to fit its screen: the controls keep their designed sizes (and so room
-// enough for a finger), and pinch zoom works as on any page.
-double WindowWidthPixels() {
-    return design::kWindow.widthTwips / static_cast<double>(layout::TwipsOfPixels(1));
-}
-
 // HTML shows a run of blanks as one; no-break spaces keep the others.
 std::string KeepingBlanks(std::string_view text) {
     std::string out;
@@ -101,28 +94,31 @@ std::string Element(const design::Control& control, bool& headingWritten) {
 }  // namespace
 
 std::string IndexHtml() {
-    std::string html =
-        "<!DOCTYPE html>\n"
-        "<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
-        "<meta name=\"viewport\" content=\"width=" +
-        Number(WindowWidthPixels()) +
-        "\">\n"
-        "<meta http-equiv=\"Content-Security-Policy\" content=\"" +
-        std::string(kContentSecurityPolicy) + "\">\n<title>" +
-        Escaped(KeepingBlanks(design::kWindow.caption)) + "</title>\n" +
-        "<meta name=\"description\" content=\"" +
-        Escaped(design::ControlNamed(design::Name::Label1).text) + "\">\n" +
-        "<meta name=\"theme-color\" content=\"" + CssColour(design::kWindow.background) +
-        "\">\n"
+    const std::string caption = Escaped(KeepingBlanks(design::kWindow.caption));
+    const std::string title = Escaped(design::ControlNamed(design::Name::Label1).text);
+    // A phone lays the page out at the window's width and shows it whole,
+    // zoomed to fit its screen: the controls keep their designed sizes (and
+    // so room enough for a finger), and pinch zoom works as anywhere.
+    const std::string width = Number(layout::PixelsAt96Dpi(design::kWindow.widthTwips));
+    std::string html = "<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n";
+    html += "<meta name=\"viewport\" content=\"width=" + width + "\">\n";
+    html += "<meta http-equiv=\"Content-Security-Policy\" content=\"" +
+            std::string(kContentSecurityPolicy) + "\">\n";
+    html += "<title>" + caption + "</title>\n";
+    html += "<meta name=\"description\" content=\"" + title + "\">\n";
+    html +=
+        "<meta name=\"theme-color\" content=\"" + CssColour(design::kWindow.background) + "\">\n";
+    html +=
         "<link rel=\"icon\" href=\"velmora.svg\" type=\"image/svg+xml\">\n"
         "<link rel=\"apple-touch-icon\" href=\"icon-180.png\">\n"
         "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
         "<link rel=\"stylesheet\" href=\"velmora.css\">\n"
+        // The core is fetched and compiled while the page is parsed.
         "<link rel=\"preload\" href=\"core.wasm\" as=\"fetch\" type=\"application/wasm\" "
         "crossorigin>\n"
         "<script src=\"core.js\" async></script>\n"
-        "</head>\n<body>\n<main id=\"" +
-        std::string(design::kWindow.name) + "\">\n";
+        "</head>\n<body>\n";
+    html += "<main id=\"" + std::string(design::kWindow.name) + "\">\n";
     bool headingWritten = false;
     for (const design::Control& control : design::kControls) {
         if (!control.inFrame) html += Element(control, headingWritten) + "\n";

@@ -15,10 +15,11 @@ std::string Selector(const design::Control& control) {
 }
 
 std::string Place(layout::TwipRect twips) {
-    const double perPixel = layout::TwipsOfPixels(1);
-    return "left:" + CssLength(twips.left / perPixel) + ";top:" + CssLength(twips.top / perPixel) +
-           ";width:" + CssLength(twips.width / perPixel) +
-           ";height:" + CssLength(twips.height / perPixel);
+    using layout::PixelsAt96Dpi;
+    return "left:" + CssLength(PixelsAt96Dpi(twips.left)) +
+           ";top:" + CssLength(PixelsAt96Dpi(twips.top)) +
+           ";width:" + CssLength(PixelsAt96Dpi(twips.width)) +
+           ";height:" + CssLength(PixelsAt96Dpi(twips.height));
 }
 
 std::string FontFamilies() {
@@ -32,14 +33,13 @@ std::string FontFamilies() {
 
 std::string DesignStylesheet() {
     const design::Window& window = design::kWindow;
-    const double perPixel = layout::TwipsOfPixels(1);
-    const double width = window.widthTwips / perPixel;
+    const double width = layout::PixelsAt96Dpi(window.widthTwips);
     // One CSS pixel of the design: a pixel on a wide screen, less where the
     // screen is narrower than the window, so that it fits without scrolling.
     std::string css = ":root{--px:min(1px,calc(100vw / " + Number(width) + "))}\n";
     css += "html{background:" + CssColour(window.background) + "}\n";
     css += "#" + std::string(window.name) + "{width:" + CssLength(width) +
-           ";height:" + CssLength(window.heightTwips / perPixel) +
+           ";height:" + CssLength(layout::PixelsAt96Dpi(window.heightTwips)) +
            ";background:" + CssColour(window.background) +
            ";color:" + CssColour(design::kTextOnDesignedColour) + ";font-family:" + FontFamilies() +
            ";font-size:" + CssLength(layout::PixelsOfPoints(design::kFont.points)) + "}\n";
