@@ -45,10 +45,15 @@ def report_sizes():
 
 def serve(folder):
     class Quiet(http.server.SimpleHTTPRequestHandler):
+        protocol_version = "HTTP/1.1"  # connections kept open, as a web server keeps them
+
         def log_message(self, *args):
             pass
-    server = http.server.ThreadingHTTPServer(
-        ("127.0.0.1", 0), functools.partial(Quiet, directory=str(folder)))
+    class Server(http.server.ThreadingHTTPServer):
+        def handle_error(self, request, client_address):
+            pass  # the browser closing its open connections as it quits
+
+    server = Server(("127.0.0.1", 0), functools.partial(Quiet, directory=str(folder)))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
