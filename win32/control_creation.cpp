@@ -108,21 +108,21 @@ RECT Place(const ChildWindow& child, int dpi) {
 
 // What a control of the kind needs beyond its window: no length limit for the
 // value boxes, the keyboard of a dialog, the pairs in the list.
-void Complete(HWND control, const design::Control& design) {
-    switch (design.kind) {
+void Complete(HWND window, const design::Control& control) {
+    switch (control.kind) {
         case Kind::ValueBox:
-            SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+            SendMessageW(window, EM_SETLIMITTEXT, 0, 0);
             break;
         case Kind::MultiLineBox:
-            LetTabThrough(control);
+            LetTabThrough(window);
             break;
         case Kind::Button:
-            PressOnEnter(control);
+            PressOnEnter(window);
             break;
         case Kind::List:
             for (const PairDefinition& pair : kInputPairs) {
                 const std::u16string caption = Utf16(pair.caption);
-                SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(caption)));
+                SendMessageW(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(caption)));
             }
             break;
         default:
@@ -142,7 +142,9 @@ void CreateControls(HWND window, HINSTANCE instance, int dpi, HFONT font) {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         const std::u16string text = Utf16(child.text);
         SetWindowTextW(control, Wide(text));
-        if (const design::Control* design = DesignedControl(child.id)) Complete(control, *design);
+        if (const design::Control* designed = DesignedControl(child.id)) {
+            Complete(control, *designed);
+        }
     }
 }
 
