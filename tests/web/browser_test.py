@@ -6,8 +6,8 @@ WebDriver with real clicks and key presses, served from the built folder on
 import functools
 import http.server
 import json
-import os
 import pathlib
+import shutil
 import sys
 import tempfile
 import threading
@@ -54,10 +54,10 @@ NAMES = {
 class Server(http.server.ThreadingHTTPServer):
     """The built folder on 127.0.0.1, noting every request and its answer."""
 
-    def __init__(self, port=0):
+    def __init__(self, folder):
         self.requests = []
-        handler = functools.partial(self.Handler, directory=str(SITE))
-        super().__init__(("127.0.0.1", port), handler)
+        handler = functools.partial(self.Handler, directory=str(folder))
+        super().__init__(("127.0.0.1", 0), handler)
         threading.Thread(target=self.serve_forever, daemon=True).start()
 
     class Handler(http.server.SimpleHTTPRequestHandler):
@@ -86,7 +86,10 @@ def start_browser():
 class PageTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.server = Server()
+        # A copy, which a test may publish a new version into.
+        cls.folder = pathlib.Path(tempfile.mkdtemp(prefix="velmora-site-"))
+        shutil.copytree(SITE, cls.folder, dirs_exist_ok=True)
+        cls.server = Server(cls.folder)
         cls.origin = f"http://127.0.0.1:{cls.server.server_address[1]}"
         cls.browser = start_browser()
         cls.browser.get("about:blank")
@@ -98,6 +101,7 @@ class PageTest(unittest.TestCase):
     def tearDownClass(cls):
         cls.browser.quit()
         cls.server.stop()
+        shutil.rmtree(cls.folder)
 
     def tearDown(self):
         self.collect_logs()
@@ -310,17 +314,36 @@ class PageTest(unittest.TestCase):
                             (n) => n.target.join(" ")).join(", "))));""")
                 self.assertEqual(violations, [])
 
+    def wait_for_the_service_worker(self):
+        WebDriverWait(self.browser, 10).until(
+            lambda b: b.execute_script("return !!navigator.serviceWorker.controller"))
+
+    def test_zy_a_new_version_shows_at_the_next_visit(self):
+        self.open()
+        self.wait_for_the_service_worker()
+        page = self.folder / "index.html"
+        published = page.read_text(encoding="utf-8")
+        try:
+            page.write_text(published.replace("</title>", " (2)</title>"), encoding="utf-8")
+            self.browser.refresh()
+            self.wait_until_ready()
+            self.assertEqual(self.browser.title, CAPTION + " (2)")
+        finally:
+            page.write_text(published, encoding="utf-8")
+
     def test_zz_offline_after_the_first_visit(self):
         """Last: it stops the server the other tests use."""
         self.open()
-        WebDriverWait(self.browser, 10).until(
-            lambda b: b.execute_script("return !!navigator.serviceWorker.controller"))
+        self.wait_for_the_service_worker()
         kept = self.browser.execute_async_script("""
             const done = arguments[arguments.length - 1];
             caches.keys().then((keys) => Promise.all(keys.map((k) => caches.open(k).then(
                 (c) => c.keys())))).then((lists) => done(lists.flat().map((r) => r.url)));""")
         self.assertIn(self.origin + "/core.wasm", kept)
         self.assertTrue(all(url.startswith(self.origin + "/") for url in kept), kept)
+        # Nothing kept but the service worker's copies of the page's files.
+        self.assertEqual(self.browser.execute_script(
+            "return [document.cookie, localStorage.length, sessionStorage.length]"), ["", 0, 0])
         self.collect_logs()
         self.server.stop()
         self.browser.refresh()
