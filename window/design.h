@@ -50,20 +50,13 @@ struct Control {
     layout::TwipRect rect{};
     bool inFrame = false;     // rect is relative to Frame1, not to the client area
     std::string_view text{};  // caption, or initial content
-    // Whether the user can tab to the control: a shown button, list or text box.
-    constexpr bool TakesFocus(const Control& control) {
-        return control.visible &&
-               (control.kind == Kind::Button || control.kind == Kind::List ||
-                control.kind == Kind::ValueBox || control.kind == Kind::MultiLineBox);
-    }
-
     // What a screen reader calls the control where no caption of its own does.
     std::string_view accessibleName{};
     std::string_view accessibleDescription{};
     std::optional<Colour> background{};  // none: the system's for that kind of control
     bool visible = true;
-    bool readOnly =
-        false;  // a text box the user cannot type into; a check box only the program sets
+    // A text box the user cannot type into; a check box only the program sets.
+    bool readOnly = false;
 };
 
 inline constexpr Colour kWindowColour{192, 192, 255};
