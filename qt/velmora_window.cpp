@@ -35,10 +35,6 @@ QFont WindowFont() {
     return font;
 }
 
-bool TakesTabFocus(const QWidget* widget) {
-    return (widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() && !widget->isHidden();
-}
-
 }  // namespace
 
 VelmoraWindow::VelmoraWindow(QWidget* parent)
@@ -64,11 +60,13 @@ void VelmoraWindow::CreateControls() {
     }
 }
 
-// Qt passes over the controls that cannot take the focus (hidden, disabled
-// or static); the first that can has it when the window opens.
+// The controls that take the focus, in the table's order; the first has it
+// when the window opens.
 void VelmoraWindow::ChainTabOrder() {
-    std::vector<QWidget*> order(widgets_.begin(), widgets_.end());
-    std::erase_if(order, [](QWidget* w) { return !TakesTabFocus(w); });
+    std::vector<QWidget*> order;
+    for (std::size_t row = 0; row < widgets_.size(); ++row) {
+        if (design::TakesFocus(design::kControls[row])) order.push_back(widgets_[row]);
+    }
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     if (!order.empty()) order.front()->setFocus();
 }
