@@ -24,22 +24,20 @@ struct ChildWindow {
 };
 
 ChildWindow ChildOf(const design::Control& control) {
-    const DWORD visible = control.visible ? WS_VISIBLE : 0;
     const DWORD readOnly = control.readOnly ? ES_READONLY : 0;
-    ChildWindow child{
-        ControlId(control), L"STATIC", WS_CHILD | visible, 0, design::InClientArea(control),
-        control.text};
+    ChildWindow child{ControlId(control), L"STATIC", WS_CHILD, 0, design::InClientArea(control),
+                      control.text};
+    if (control.visible) child.style |= WS_VISIBLE;
+    if (design::TakesFocus(control)) child.style |= WS_TABSTOP;
     switch (control.kind) {
         case Kind::Label:
             child.style |= SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX;
             break;
         case Kind::List:
-            child = {child.id,
-                     L"LISTBOX",
-                     child.style | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                     WS_EX_CLIENTEDGE,
-                     child.rect,
-                     control.accessibleName};
+            child.windowClass = L"LISTBOX";
+            child.style |= WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+            child.exStyle = WS_EX_CLIENTEDGE;
+            child.text = control.accessibleName;
             break;
         case Kind::Frame:
             child.windowClass = L"BUTTON";
@@ -51,7 +49,7 @@ ChildWindow ChildOf(const design::Control& control) {
             break;
         case Kind::Button:  // drawn by the window, in its own colour
             child.windowClass = L"BUTTON";
-            child.style |= WS_TABSTOP | BS_OWNERDRAW;
+            child.style |= BS_OWNERDRAW;
             break;
         case Kind::CheckBox:  // read-only: only the program sets the mark
             child.windowClass = L"BUTTON";
@@ -59,13 +57,12 @@ ChildWindow ChildOf(const design::Control& control) {
             break;
         case Kind::ValueBox:
             child.windowClass = L"EDIT";
-            child.style |= WS_TABSTOP | ES_AUTOHSCROLL | readOnly;
+            child.style |= ES_AUTOHSCROLL | readOnly;
             child.exStyle = WS_EX_CLIENTEDGE;
             break;
         case Kind::MultiLineBox:
             child.windowClass = L"EDIT";
-            child.style |=
-                WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | readOnly;
+            child.style |= WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | readOnly;
             child.exStyle = WS_EX_CLIENTEDGE;
             break;
     }
