@@ -6,6 +6,7 @@ WebDriver with real clicks and key presses, served from the built folder on
 import functools
 import http.server
 import json
+import os
 import pathlib
 import shutil
 import sys
@@ -330,6 +331,10 @@ class PageTest(unittest.TestCase):
             self.assertEqual(self.browser.title, CAPTION + " (2)")
         finally:
             page.write_text(published, encoding="utf-8")
+            # A second later than the new version: the server's Last-Modified
+            # has whole seconds, and the browser would be told "not modified".
+            later = page.stat().st_mtime + 2
+            os.utime(page, (later, later))
 
     def test_zz_offline_after_the_first_visit(self):
         """Last: it stops the server the other tests use."""
