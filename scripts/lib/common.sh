@@ -24,14 +24,14 @@ require_root_for() {
 require_packages() {
     local missing=()
     for package in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        if ! [ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" = "install ok installed" ]; then
             missing+=("$package")
         fi
     done
     if [ "${#missing[@]}" -gt 0 ]; then
         # 32-bit packages (wine32:i386) need dpkg to know the architecture first.
         local add_i386=false
-        if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+        if [[ " ${missing[*]}" == *:i386* ]] && ! grep -qx i386 <<<"$(dpkg --print-foreign-architectures)"; then
             add_i386=true
         fi
         require_root_for "the Debian packages ${missing[*]}" \
@@ -68,7 +68,7 @@ require_npm_tools() {
 # Makes a C library locale available (the tests need one with a decimal comma).
 require_locale() {
     local name=$1 # e.g. de_DE
-    if ! locale -a 2>/dev/null | grep -qix "$name.utf8"; then
+    if ! grep -qix "$name.utf8" <<<"$(locale -a 2>/dev/null)"; then
         require_root_for "the locale $name.UTF-8" "localedef -i $name -f UTF-8 $name.UTF-8"
         as_root localedef -i "$name" -f UTF-8 "$name.UTF-8"
     fi

@@ -45,6 +45,6 @@ start_and_close "$local_appdata\\Programs\\Velmora\\velmora.exe" "$finder"
 wait_for_wine  # the uninstaller finishes in a copy of itself
 [ ! -e "$dir" ] || fail "left behind: $(ls -A "$dir")"
 [ ! -e "$shortcut" ] || fail "the shortcut is left"
-if registry "$key" | grep -q .; then fail "the Apps & features entry is left"; fi
+! key_exists "$key" || fail "the Apps & features entry is left"
 echo "refused Windows Vista; installed the $(architecture_of "$program") program, started it," \
     "closed and uninstalled it"

@@ -15,7 +15,12 @@ trap 'rm -rf "$work"' EXIT
 
 product_code() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'; }
 uninstall_key() { echo "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$1"; }
-msiexec() { "$wine" msiexec "$1" "$(windows_path "$2")" /qn && wait_for_wine; }
+msiexec() {
+    local status=0
+    "$wine" msiexec "$1" "$(windows_path "$2")" /qn || status=$?
+    wait_for_wine
+    [ "$status" = 0 ] || fail "msiexec $1 $(basename "$2") ended with $status"
+}
 
 # The same package as version 0.9.0.
 cp "$program" "$work/velmora.exe"
@@ -29,12 +34,14 @@ current=$(product_code "$msi")
 
 program_files=$(windows_variable ProgramFiles)
 dir=$(unix_path "$program_files\\Velmora")
+# A run stopped half-way leaves this version installed, which would refuse 0.9.0.
+if key_exists "$(uninstall_key "$current")"; then msiexec /x "$msi"; fi
 msiexec /i "$work/older.msi"
-registry "$(uninstall_key "$older")" | grep -qF "DisplayVersion    REG_SZ    0.9.0" ||
+grep -qF "DisplayVersion    REG_SZ    0.9.0" <<<"$(registry "$(uninstall_key "$older")")" ||
     fail "version 0.9.0 did not install"
 
 msiexec /i "$msi"
-if registry "$(uninstall_key "$older")" | grep -q .; then fail "version 0.9.0 is still installed"; fi
+! key_exists "$(uninstall_key "$older")" || fail "version 0.9.0 is still installed"
 cmp "$dir/velmora.exe" "$program" || fail "$dir/velmora.exe is not the $architecture program"
 [ "$(ls -A "$dir")" = velmora.exe ] || fail "$dir holds $(ls -A "$dir")"
 entry=$(registry "$(uninstall_key "$current")")
@@ -43,22 +50,22 @@ for value in "DisplayName    REG_SZ    Velmora" "Publisher    REG_SZ    Velmora 
     grep -qF "$value" <<<"$entry" || fail "Apps & features entry lacks \"$value\": $entry"
 done
 # Apps & features takes an MSI product's icon from its Installer entry.
-registry 'HKLM\Software\Classes\Installer\Products' /s | grep -q 'ProductIcon.*velmora\.ico' ||
+grep -q 'ProductIcon.*velmora\.ico' <<<"$(registry 'HKLM\Software\Classes\Installer\Products' /s)" ||
     fail "the product has no icon"
 # The all-users Start Menu on Windows; Wine's msiexec puts ProgramMenuFolder
 # in the user's profile whatever ALLUSERS says.
 shortcuts=("$(unix_path "$(windows_variable ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs\\Velmora.lnk")"
            "$(unix_path "$(windows_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Velmora.lnk")")
 [ -f "${shortcuts[0]}" ] || [ -f "${shortcuts[1]}" ] || fail "no Start Menu shortcut"
-msiinfo export "$msi" Property | grep -qP '^ALLUSERS\t1' || fail "the package is not per machine"
+grep -qP '^ALLUSERS\t1' <<<"$(msiinfo export "$msi" Property | tr -d '\r')" || fail "the package is not per machine"
 
 start_and_close "$program_files\\Velmora\\velmora.exe" "$finder"
 
 msiexec /x "$msi"
 [ ! -e "$dir" ] || fail "left behind: $(ls -A "$dir")"
 for shortcut in "${shortcuts[@]}"; do [ ! -e "$shortcut" ] || fail "the shortcut is left"; done
-if registry "$(uninstall_key "$current")" | grep -q .; then fail "the Apps & features entry is left"; fi
-if registry 'HKLM\Software\Classes\Installer\Products' /s | grep -qi velmora; then
+! key_exists "$(uninstall_key "$current")" || fail "the Apps & features entry is left"
+if grep -qi velmora <<<"$(registry 'HKLM\Software\Classes\Installer\Products' /s)"; then
     fail "the Installer still knows the product"
 fi
 echo "replaced 0.9.0 with @PROJECT_VERSION@ for the whole machine, started the $architecture" \

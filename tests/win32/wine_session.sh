@@ -7,6 +7,7 @@ unix_path() { "$wine" winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 windows_variable() { "$wine" cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
 windows_path() { "$wine" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 registry() { "$wine" reg query "$@" 2>/dev/null | tr -d '\r'; }
+key_exists() { "$wine" reg query "$1" >/dev/null 2>&1; }
 
 # Starts an installed program, sees its window by caption, closes it.
 start_and_close() {
