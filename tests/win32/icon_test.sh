@@ -13,14 +13,17 @@ listed=$(icotool --list "$ico" |
 expected=$(printf '%s\n' "16x16 32 0" "20x20 32 0" "24x24 32 0" "32x32 32 0" "32x32 8 256" \
     "40x40 32 0" "48x48 32 0" "64x64 32 0" "256x256 32 0" | sort)
 [ "$listed" = "$expected" ] || fail "$ico holds"$'\n'"$listed"$'\n'"instead of"$'\n'"$expected"
-# The 256 px image is stored as PNG, as Windows Vista and later read it.
-icotool --extract --width=256 --output=- "$ico" | cmp -s -n 8 - <(printf '\x89PNG\r\n\x1a\n') ||
-    fail "the 256 px image is not stored as PNG"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The 256 px image is stored as PNG, as Windows Vista and later read it. It is
+# written to a file first: cmp stops reading after 8 bytes.
+icotool --extract --width=256 --output="$work/256.png" "$ico"
+cmp -s -n 8 "$work/256.png" <(printf '\x89PNG\r\n\x1a\n') || fail "the 256 px image is not stored as PNG"
 
 # The exe's icon group, put back together as an .ico, is the built one byte for
 # byte (wrestool pads what it writes with zeros beyond the last image).
-extracted=$(mktemp)
-trap 'rm -f "$extracted"' EXIT
+extracted=$work/extracted.ico
 wrestool --extract --type=14 "$program" >"$extracted"
 size=$(stat -c %s "$ico")
 cmp -n "$size" "$extracted" "$ico" || fail "the icon inside $program is not $ico"

@@ -13,7 +13,7 @@ source "@CMAKE_CURRENT_SOURCE_DIR@/wine_session.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-product_code() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'; }
+property() { msiinfo export "$2" Property | tr -d '\r' | sed -n "s/^$1\t//p"; }
 uninstall_key() { echo "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$1"; }
 msiexec() {
     local status=0
@@ -28,8 +28,8 @@ cp "$icon" "$work/velmora.ico"
 (cd "$work" && "$wixl" --arch "$architecture" --define Architecture="$architecture" \
     --define Version=0.9.0 --define Program=velmora.exe --define Icon=velmora.ico \
     --output older.msi "$source")
-older=$(product_code "$work/older.msi")
-current=$(product_code "$msi")
+older=$(property ProductCode "$work/older.msi")
+current=$(property ProductCode "$msi")
 [ -n "$older" ] && [ "$older" != "$current" ] || fail "product codes: $older, $current"
 
 program_files=$(windows_variable ProgramFiles)
@@ -57,7 +57,7 @@ grep -q 'ProductIcon.*velmora\.ico' <<<"$(registry 'HKLM\Software\Classes\Instal
 shortcuts=("$(unix_path "$(windows_variable ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs\\Velmora.lnk")"
            "$(unix_path "$(windows_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Velmora.lnk")")
 [ -f "${shortcuts[0]}" ] || [ -f "${shortcuts[1]}" ] || fail "no Start Menu shortcut"
-grep -qP '^ALLUSERS\t1' <<<"$(msiinfo export "$msi" Property | tr -d '\r')" || fail "the package is not per machine"
+[ "$(property ALLUSERS "$msi")" = 1 ] || fail "the package is not per machine"
 
 start_and_close "$program_files\\Velmora\\velmora.exe" "$finder"
 
