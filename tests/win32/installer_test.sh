@@ -13,6 +13,7 @@ if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" "$0" "$@"
 fi
 source "@CMAKE_CURRENT_SOURCE_DIR@/wine_session.sh"
+skip_unless_wine_runs "$installer" "$(basename "$installer") under Wine"
 
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\org.example.Velmora'
 local_appdata=$(windows_variable LOCALAPPDATA)
@@ -46,5 +47,5 @@ wait_for_wine  # the uninstaller finishes in a copy of itself
 [ ! -e "$dir" ] || fail "left behind: $(ls -A "$dir")"
 [ ! -e "$shortcut" ] || fail "the shortcut is left"
 ! key_exists "$key" || fail "the Apps & features entry is left"
-echo "refused Windows Vista; installed the $(architecture_of "$program") program, started it," \
-    "closed and uninstalled it"
+echo "$(basename "$installer") refused Windows Vista; installed the $(architecture_of "$program")" \
+    "program, started it, closed and uninstalled it"

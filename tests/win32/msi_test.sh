@@ -31,6 +31,8 @@ cp "$icon" "$work/velmora.ico"
 older=$(property ProductCode "$work/older.msi")
 current=$(property ProductCode "$msi")
 [ -n "$older" ] && [ "$older" != "$current" ] || fail "product codes: $older, $current"
+[ "$(property ALLUSERS "$msi")" = 1 ] || fail "the package is not per machine"
+skip_unless_wine_runs "$program" "installing the package under Wine (its tables were checked)"
 
 program_files=$(windows_variable ProgramFiles)
 dir=$(unix_path "$program_files\\Velmora")
@@ -57,7 +59,6 @@ grep -q 'ProductIcon.*velmora\.ico' <<<"$(registry 'HKLM\Software\Classes\Instal
 shortcuts=("$(unix_path "$(windows_variable ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs\\Velmora.lnk")"
            "$(unix_path "$(windows_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Velmora.lnk")")
 [ -f "${shortcuts[0]}" ] || [ -f "${shortcuts[1]}" ] || fail "no Start Menu shortcut"
-[ "$(property ALLUSERS "$msi")" = 1 ] || fail "the package is not per machine"
 
 start_and_close "$program_files\\Velmora\\velmora.exe" "$finder"
 

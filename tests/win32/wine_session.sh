@@ -18,6 +18,13 @@ start_and_close() {
     wait
 }
 
+# Skips the test (status 77, CTest's SKIP_RETURN_CODE), saying why, where this
+# machine's Wine cannot run the program: a 32-bit one needs Wine's 32-bit side.
+skip_unless_wine_runs() {
+    local program=$1 what=$2 why
+    why=$("$wine" --why-not "$program") || { echo "SKIPPED: $what: $why"; exit 77; }
+}
+
 # x64 or x86, as the program's PE header says.
 architecture_of() {
     case "$(file -b "$1")" in
