@@ -2,7 +2,6 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 
 #include "format_value.h"
 #include "parse_number.h"
@@ -25,13 +24,14 @@ velmora::NumberFormat Region(bool bulgarian) {
 
 // What the boxes hold on a second Calculate after start-up, in a grouping locale.
 void BM_Calculation(benchmark::State& state, bool bulgarian) {
-    const std::array<std::u16string_view, kQuantityCount> boxes{u"16.000", u"10.000", u"4.000",
-                                                                u"4.000", u"40.000"};
     const velmora::InputPair pair = static_cast<velmora::InputPair>(state.range(0));
     const velmora::NumberFormat format = Region(bulgarian);
+    std::array<std::u16string, kQuantityCount> boxes;
+    const std::array<double, kQuantityCount> shown{16, 10, 4, 4, 40};
+    for (int k = 0; k < kQuantityCount; ++k) boxes[k] = velmora::FormatValue(shown[k], format);
     for (auto _ : state) {
         velmora::QuantityValues values{};
-        for (int k = 0; k < kQuantityCount; ++k) values[k] = velmora::ParseNumber(boxes[k]);
+        for (int k = 0; k < kQuantityCount; ++k) values[k] = velmora::ParseNumber(boxes[k], format);
         const velmora::SolveResult result = velmora::Solve(pair, values);
         std::array<std::u16string, kQuantityCount> texts;
         if (result) {

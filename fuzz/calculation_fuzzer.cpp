@@ -1,12 +1,14 @@
 // Arbitrary bytes through the whole calculation path: pair, five box texts,
-// ParseNumber, Solve, FormatValue in several regional formats. Aborts when an
-// invariant of a calculation breaks, not only on a crash.
+// ParseNumber in a regional format the input picks, Solve, FormatValue in
+// several regional formats, and every shown value read back as itself.
+// Aborts when an invariant of a calculation breaks, not only on a crash.
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -109,6 +111,44 @@ std::vector<velmora::NumberFormat> Formats() {
     return formats;
 }
 
+// Any regional format a desktop or browser may report, picked by `seed`: each
+// separator, sign, digit set, grouping and negative style in any combination
+// that keeps the decimal and group separators apart.
+velmora::NumberFormat AnyFormat(std::uint64_t seed) {
+    const auto pick = [&seed](std::size_t count) {
+        const std::size_t choice = static_cast<std::size_t>(seed % count);
+        seed /= count;
+        return choice;
+    };
+    static const std::u16string kDecimals[] = {u".", u",", u"\u066b"};
+    static const std::u16string kGroups[] = {u"",       u",", u".", u"\u00a0", u"\u202f",
+                                             u"\u2009", u" ", u"'", u"\u2019", u"\u066c"};
+    static const std::u16string kSigns[] = {u"-", u"\u2212", u"\u200f-", u"\u061c-"};
+    static const char32_t kZeros[] = {U'0', U'\u0660', U'\u06f0', U'\u0966'};
+    static const std::vector<int> kSizes[] = {{3}, {3, 2}, {4}, {2}, {1}, {3, 1, 2}};
+    velmora::NumberFormat format;
+    format.decimalSeparator = kDecimals[pick(std::size(kDecimals))];
+    format.groupSeparator = kGroups[pick(std::size(kGroups))];
+    if (format.groupSeparator == format.decimalSeparator) format.groupSeparator.clear();
+    format.negativeSign = kSigns[pick(std::size(kSigns))];
+    format.zeroDigit = kZeros[pick(std::size(kZeros))];
+    format.groupSizes = kSizes[pick(std::size(kSizes))];
+    format.repeatLastGroup = pick(2) == 0;
+    format.minimumGroupingDigits = 1 + static_cast<int>(pick(2));
+    format.leadingZero = pick(2) == 0;
+    format.negativeStyle = static_cast<velmora::NegativeStyle>(pick(5));
+    return format;
+}
+
+// Every shown value reads back, in its format, as the value that the plain
+// format shows: the same three decimals.
+void CheckReadsBack(double value, const velmora::NumberFormat& format) {
+    const velmora::NumberFormat plain;
+    const double shown = velmora::ParseNumber(FormatValue(value, plain), plain);
+    const double back = velmora::ParseNumber(FormatValue(value, format), format);
+    Check(back == shown, "a shown value reads back as another");
+}
+
 bool EndsWith(std::u16string_view text, std::u16string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
@@ -151,8 +191,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         box = rest.substr(0, end);
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     }
+    // The boxes are read in a format that the whole input picks (FNV-1a).
+    std::uint64_t seed = 0xCBF29CE484222325ULL;
+    for (std::size_t i = 0; i < size; ++i) seed = (seed ^ data[i]) * 0x100000001B3ULL;
+    const velmora::NumberFormat format = AnyFormat(seed);
     QuantityValues given{};
-    for (int k = 0; k < kQuantityCount; ++k) given[k] = velmora::ParseNumber(boxes[k]);
+    for (int k = 0; k < kQuantityCount; ++k) given[k] = velmora::ParseNumber(boxes[k], format);
+    // Any double the first box's bytes make, shown and read back.
+    if (boxes[0].size() >= sizeof(double)) {
+        double raw;
+        std::memcpy(&raw, boxes[0].data(), sizeof raw);
+        if (std::isfinite(raw)) CheckReadsBack(raw, format);
+    }
 
     const velmora::SolveResult result = velmora::Solve(pair, given);
     if (!velmora::IsValidPair(pair)) {
@@ -172,13 +222,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check((*result)[row.first] == given[row.first] && (*result)[row.second] == given[row.second],
           "a given value changed");
 
-    for (const velmora::NumberFormat& format : formats) {
-        for (double value : *result) CheckFormatted(value, format);
+    for (const velmora::NumberFormat& shown : formats) {
+        for (double value : *result) CheckFormatted(value, shown);
     }
-    // In the plain format, a shown value reads back within half a thousandth.
     for (double value : *result) {
-        const double back = velmora::ParseNumber(FormatValue(value, formats.front()));
+        // In the plain format, a shown value reads back within half a thousandth.
+        const velmora::NumberFormat plain;
+        const double back = velmora::ParseNumber(FormatValue(value, plain), plain);
         Check(std::fabs(back - value) <= 0.0005 + std::fabs(value) * 1e-15, "shown value drifts");
+        CheckReadsBack(value, format);
     }
     return 0;
 }

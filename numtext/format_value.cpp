@@ -4,25 +4,11 @@
 #include <string_view>
 
 #include "decimal_conversion.h"
+#include "digit_grouping.h"
 #include "utf16.h"
 
 namespace velmora {
 namespace {
-
-// Whether a group separator stands between the digit with `right` digits to
-// its right and that digit's right-hand neighbour.
-bool IsGroupBoundary(int right, const NumberFormat& format) {
-    int boundary = 0;
-    const auto& sizes = format.groupSizes;
-    for (std::size_t i = 0; i < sizes.size(); ++i) {
-        if (sizes[i] <= 0) return false;
-        boundary += sizes[i];
-        if (right == boundary) return true;
-        if (right < boundary) return false;
-    }
-    if (!format.repeatLastGroup || sizes.empty()) return false;
-    return (right - boundary) % sizes.back() == 0;
-}
 
 class LocalizedWriter {
   public:
@@ -30,12 +16,9 @@ class LocalizedWriter {
 
     void Digits(std::string_view digits, bool grouped) {
         const int count = static_cast<int>(digits.size());
-        grouped = grouped && !format_.groupSizes.empty() && !format_.groupSeparator.empty() &&
-                  count >= format_.groupSizes.front() + format_.minimumGroupingDigits;
         for (int i = 0; i < count; ++i) {
             Digit(digits[static_cast<std::size_t>(i)]);
-            const int right = count - 1 - i;
-            if (grouped && right > 0 && IsGroupBoundary(right, format_)) {
+            if (grouped && HasGroupSeparator(count, count - 1 - i, format_)) {
                 text_ += format_.groupSeparator;
             }
         }

@@ -5,50 +5,132 @@
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <type_traits>
+#include <vector>
 
 #include "decimal_conversion.h"
+#include "digit_grouping.h"
+#include "utf16.h"
 
 namespace velmora {
 namespace {
 
-// A cursor over the text that never sees blanks, tabs or line feeds. Char is
-// a UTF-8 or a UTF-16 code unit: only ASCII characters continue a number, and
-// no unit of a multi-unit character equals one of them.
-template <typename Char>
+// Passed over wherever they stand: what a user types between digits, and the
+// blanks that regions put between digit groups.
+bool IsBlank(char32_t ch) {
+    return ch == U' ' || ch == U'\t' || ch == U'\n' || ch == U'\u00a0' || ch == U'\u202f' ||
+           ch == U'\u2009';
+}
+
+// A cursor over the code points of UTF-16 text that never sees a blank. A
+// lone surrogate reads as U+FFFD, which continues no number.
 class Reader {
   public:
-    explicit Reader(std::basic_string_view<Char> text) : text_(text) {}
+    explicit Reader(std::u16string_view text) : text_(text) {}
 
-    // The next significant character, or '\0' at the end (an embedded NUL ends
+    // The next significant code point, or '\0' at the end (an embedded NUL ends
     // the number just the same, so the two need not be told apart).
     char32_t Peek() {
-        while (pos_ < text_.size() && IsIgnorable(text_[pos_])) ++pos_;
-        return pos_ < text_.size() ? Unit(text_[pos_]) : U'\0';
+        for (;;) {
+            if (pos_ >= text_.size()) return U'\0';
+            const char32_t ch = Decode(length_);
+            if (!IsBlank(ch)) return ch;
+            pos_ += length_;
+        }
     }
-    void Advance() { ++pos_; }
-    bool Take(char lower) {
-        const char32_t ch = Peek();
-        if (ch != Unit(lower) && ch != Unit(static_cast<char>(lower - 'a' + 'A'))) return false;
+    void Advance() {
+        Peek();
+        pos_ += length_;
+    }
+    bool Take(char32_t ch) {
+        if (Peek() != ch) return false;
         Advance();
+        return true;
+    }
+    bool TakeLetter(char lower) {
+        return Take(static_cast<char32_t>(lower)) || Take(static_cast<char32_t>(lower - 'a' + 'A'));
+    }
+    // Takes a regional symbol (its code points, blanks left out) where it
+    // comes next; an empty one never.
+    bool Take(std::u32string_view symbol) {
+        if (symbol.empty()) return false;
+        const std::size_t start = pos_;
+        for (char32_t ch : symbol) {
+            if (Peek() != ch) {
+                pos_ = start;
+                return false;
+            }
+            Advance();
+        }
         return true;
     }
     std::size_t Position() const { return pos_; }
     void Rewind(std::size_t pos) { pos_ = pos; }
 
   private:
-    // A code unit as a number, so that a byte above 0x7F never looks like ASCII.
-    static char32_t Unit(Char ch) {
-        return static_cast<char32_t>(static_cast<std::make_unsigned_t<Char>>(ch));
+    char32_t Decode(std::size_t& length) const {
+        const char16_t unit = text_[pos_];
+        length = 1;
+        if (unit < 0xD800 || unit > 0xDFFF) return unit;
+        if (unit <= 0xDBFF && pos_ + 1 < text_.size() && text_[pos_ + 1] >= 0xDC00 &&
+            text_[pos_ + 1] <= 0xDFFF) {
+            length = 2;
+            return 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) +
+                   (static_cast<char32_t>(text_[pos_ + 1]) - 0xDC00);
+        }
+        return 0xFFFD;
     }
-    static bool IsIgnorable(Char ch) { return ch == ' ' || ch == '\t' || ch == '\n'; }
 
-    std::basic_string_view<Char> text_;
+    std::u16string_view text_;
     std::size_t pos_ = 0;
+    std::size_t length_ = 1;
 };
 
-bool IsDecimalDigit(char32_t ch) {
-    return ch >= '0' && ch <= '9';
+// The region's symbols as the reader compares them: code points without
+// blanks, each empty where it adds nothing to what every text may hold (the
+// period, "-", the blanks).
+struct Symbols {
+    std::u32string decimal;     // other than the period
+    std::u32string group;       // other than a period
+    bool periodGroups = false;  // the group separator is a period
+    std::u32string negative;    // other than "-"
+    char32_t zeroDigit = U'0';
+    bool parentheses = false;
+    bool trailingSign = false;
+};
+
+std::u32string SymbolText(std::u16string_view text) {
+    std::u32string symbol;
+    Reader in(text);
+    for (char32_t ch = in.Peek(); ch != U'\0'; ch = in.Peek()) {
+        symbol.push_back(ch);
+        in.Advance();
+    }
+    return symbol;
+}
+
+Symbols SymbolsOf(const NumberFormat& format) {
+    Symbols symbols;
+    if (format.decimalSeparator != u".") symbols.decimal = SymbolText(format.decimalSeparator);
+    if (format.groupSeparator == u".") {
+        symbols.periodGroups = !symbols.decimal.empty();
+    } else if (format.groupSeparator != format.decimalSeparator) {
+        symbols.group = SymbolText(format.groupSeparator);
+    }
+    if (format.negativeSign != u"-") symbols.negative = SymbolText(format.negativeSign);
+    symbols.zeroDigit = format.zeroDigit;
+    symbols.parentheses = format.negativeStyle == NegativeStyle::Parentheses;
+    symbols.trailingSign = format.negativeStyle == NegativeStyle::TrailingSign ||
+                           format.negativeStyle == NegativeStyle::TrailingSignSpace;
+    return symbols;
+}
+
+// A decimal digit's value, ASCII or the region's own, or -1.
+int DecimalDigit(char32_t ch, const Symbols& symbols) {
+    if (ch >= U'0' && ch <= U'9') return static_cast<int>(ch - U'0');
+    if (ch >= symbols.zeroDigit && ch <= symbols.zeroDigit + 9) {
+        return static_cast<int>(ch - symbols.zeroDigit);
+    }
+    return -1;
 }
 
 // Value of ch as a digit of a power-of-two base, or -1.
@@ -62,8 +144,7 @@ int DigitValue(char32_t ch, int base) {
 
 // A non-negative integer of any length in base 16 (4 bits a digit) or 8 (3 bits),
 // exact up to 2^53 and the nearest double beyond, never wrapping around.
-template <typename Char>
-double ReadPowerOfTwoInteger(Reader<Char>& in, int base, int bitsPerDigit) {
+double ReadPowerOfTwoInteger(Reader& in, int base, int bitsPerDigit) {
     const int mantissaDigits = 63 / bitsPerDigit;  // what fits a uint64 exactly
     std::uint64_t mantissa = 0;
     int taken = 0;
@@ -108,42 +189,136 @@ long long SaturatedExponent(bool negative, std::string_view digits) {
     return negative ? -value : value;
 }
 
-template <typename Char>
-double ReadDecimal(Reader<Char>& in) {
-    bool negative = false;
-    if (in.Peek() == '+' || in.Peek() == '-') {
-        negative = in.Peek() == '-';
-        in.Advance();
-    }
-    std::string intDigits;
-    std::string fracDigits;
-    bool seenPeriod = false;
-    for (char32_t ch = in.Peek();; ch = in.Peek()) {
-        if (IsDecimalDigit(ch)) {
-            (seenPeriod ? fracDigits : intDigits).push_back(static_cast<char>(ch));
-        } else if (ch == '.' && !seenPeriod) {
-            seenPeriod = true;
+// What one step of the number's digits and separators is.
+enum class Mark { Digit, Period, Decimal, Group, Comma };
+struct Token {
+    Mark mark;
+    char digit;       // '0'..'9' for a digit
+    std::size_t end;  // the reader's position after it
+};
+
+// The run of digits and separators that may make up the number.
+std::vector<Token> ScanDigitsAndSeparators(Reader& in, const Symbols& symbols) {
+    std::vector<Token> tokens;
+    for (;;) {
+        Token token{Mark::Digit, '0', 0};
+        if (const int digit = DecimalDigit(in.Peek(), symbols); digit >= 0) {
+            token.digit = static_cast<char>('0' + digit);
+            in.Advance();
+        } else if (in.Take(symbols.decimal)) {
+            token.mark = Mark::Decimal;
+        } else if (in.Take(symbols.group)) {
+            token.mark = Mark::Group;
+        } else if (in.Take(U'.')) {
+            token.mark = Mark::Period;
+        } else if (in.Take(U',')) {
+            token.mark = Mark::Comma;
         } else {
             break;
         }
-        in.Advance();
+        token.end = in.Position();
+        tokens.push_back(token);
     }
+    return tokens;
+}
+
+struct Mantissa {
+    std::string intDigits;
+    std::string fracDigits;
+    bool ambiguous = false;  // stopped at a separator with a digit behind it
+};
+
+// The digits of the number before its exponent, with the reader left after
+// the last character that belongs to them.
+Mantissa ReadMantissa(Reader& in, const Symbols& symbols, const NumberFormat& format) {
+    const std::size_t start = in.Position();
+    const std::vector<Token> tokens = ScanDigitsAndSeparators(in, symbols);
+    const auto digitAt = [&](std::size_t i) {
+        return i < tokens.size() && tokens[i].mark == Mark::Digit;
+    };
+    // Where the group separator is a period, a period groups only where it
+    // cannot be the decimal point.
+    bool periodsGroup = false;
+    if (symbols.periodGroups) {
+        int periods = 0;
+        bool decimalFollows = false;
+        for (const Token& token : tokens) {
+            if (token.mark == Mark::Decimal) {
+                decimalFollows = true;
+                break;
+            }
+            if (token.mark == Mark::Period) ++periods;
+        }
+        periodsGroup = periods >= 2 || (periods == 1 && decimalFollows);
+    }
+
+    Mantissa m;
+    std::vector<std::size_t> groupMarks;  // integer digits before each group separator
+    bool fraction = false;
+    std::size_t i = 0;
+    for (; i < tokens.size(); ++i) {
+        const Token& token = tokens[i];
+        if (token.mark == Mark::Digit) {
+            (fraction ? m.fracDigits : m.intDigits).push_back(token.digit);
+            continue;
+        }
+        const bool groups = !fraction && (token.mark == Mark::Group ||
+                                          (token.mark == Mark::Period && periodsGroup));
+        if (groups && !m.intDigits.empty() && digitAt(i + 1)) {
+            groupMarks.push_back(m.intDigits.size());
+            continue;
+        }
+        if (!groups && !fraction && (token.mark == Mark::Period || token.mark == Mark::Decimal)) {
+            fraction = true;
+            continue;
+        }
+        break;  // reading stops at this separator
+    }
+    m.ambiguous = i < tokens.size() && digitAt(i + 1);
+    const int count = static_cast<int>(m.intDigits.size());
+    for (std::size_t mark : groupMarks) {
+        if (!HasGroupSeparator(count, count - static_cast<int>(mark), format)) m.ambiguous = true;
+    }
+    in.Rewind(i == 0 ? start : tokens[i - 1].end);
+    return m;
+}
+
+double ReadDecimal(Reader& in, const Symbols& symbols, const NumberFormat& format) {
+    bool negative = false;
+    bool signGiven = true;
+    bool parenthesised = false;
+    if (in.Take(symbols.negative) || in.Take(U'-')) {
+        negative = true;
+    } else if (symbols.parentheses && in.Take(U'(')) {
+        negative = parenthesised = true;
+    } else if (!in.Take(U'+')) {
+        signGiven = false;
+    }
+    const Mantissa m = ReadMantissa(in, symbols, format);
+    if (m.ambiguous) return std::numeric_limits<double>::quiet_NaN();
+    const std::string& intDigits = m.intDigits;
+    const std::string& fracDigits = m.fracDigits;
     if (intDigits.empty() && fracDigits.empty()) return 0.0;
 
     // The exponent counts only when at least one digit follows the letter.
     bool expNegative = false;
     std::string expDigits;
     const std::size_t beforeExponent = in.Position();
-    if (in.Take('e')) {
-        if (in.Peek() == '+' || in.Peek() == '-') {
-            expNegative = in.Peek() == '-';
-            in.Advance();
-        }
-        while (IsDecimalDigit(in.Peek())) {
-            expDigits.push_back(static_cast<char>(in.Peek()));
+    if (in.TakeLetter('e')) {
+        expNegative = in.Take(symbols.negative) || in.Take(U'-');
+        if (!expNegative) in.Take(U'+');
+        for (int digit = DecimalDigit(in.Peek(), symbols); digit >= 0;
+             digit = DecimalDigit(in.Peek(), symbols)) {
+            expDigits.push_back(static_cast<char>('0' + digit));
             in.Advance();
         }
         if (expDigits.empty()) in.Rewind(beforeExponent);
+    }
+    // The region's negative forms: "(2,500)", and "2,500-" where the sign trails.
+    if (parenthesised) {
+        in.Take(U')');
+    } else if (!signGiven && symbols.trailingSign) {
+        negative = in.Take(symbols.negative) || in.Take(U'-');
     }
 
     // A clean, locale-free form: [-]digits[.digits][e[-]digits].
@@ -162,26 +337,20 @@ double ReadDecimal(Reader<Char>& in) {
     return negative ? -value : value;
 }
 
-template <typename Char>
-double ParseText(std::basic_string_view<Char> text) {
-    Reader<Char> in(text);
-    if (in.Peek() == '&') {
-        in.Advance();
-        if (in.Take('h')) return ReadPowerOfTwoInteger(in, 16, 4);
-        if (in.Take('o')) return ReadPowerOfTwoInteger(in, 8, 3);
-        return 0.0;
-    }
-    return ReadDecimal(in);
-}
-
 }  // namespace
 
-double ParseNumber(std::string_view utf8) {
-    return ParseText(utf8);
+double ParseNumber(std::u16string_view utf16, const NumberFormat& format) {
+    Reader in(utf16);
+    if (in.Take(U'&')) {
+        if (in.TakeLetter('h')) return ReadPowerOfTwoInteger(in, 16, 4);
+        if (in.TakeLetter('o')) return ReadPowerOfTwoInteger(in, 8, 3);
+        return 0.0;
+    }
+    return ReadDecimal(in, SymbolsOf(format), format);
 }
 
-double ParseNumber(std::u16string_view utf16) {
-    return ParseText(utf16);
+double ParseNumber(std::string_view utf8, const NumberFormat& format) {
+    return ParseNumber(Utf16(utf8), format);
 }
 
 }  // namespace velmora

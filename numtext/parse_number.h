@@ -1,19 +1,34 @@
-// Reads the leading number of whatever a user typed into a value box.
+// Reads the leading number of whatever a user typed into a value box, the way
+// the user's region writes numbers: the same settings FormatValue writes with,
+// so that every value the window shows reads back as itself.
 #pragma once
 
 #include <string_view>
 
+#include "number_format.h"
+
 namespace velmora {
 
-// Blanks, tabs and line feeds are ignored wherever they stand; then an optional
-// sign, decimal digits with at most one period and an optional exponent, or an
-// "&H"/"&O" hexadecimal or octal integer. Reading stops at the first character
-// that cannot continue the number; text with no digit reads as 0. The period is
-// the only decimal separator, whatever the locale. Text is UTF-8 or UTF-16; any
-// code unit that is not part of a number, malformed or not, simply ends it.
-// A decimal number beyond the range of a double reads as an infinity of its
-// sign, one too small for it as 0.
-double ParseNumber(std::string_view utf8);
-double ParseNumber(std::u16string_view utf16);
+// Blanks, tabs, line feeds and the blanks that regions put between digit
+// groups (no-break, narrow no-break and thin spaces) are ignored wherever
+// they stand; a carriage return ends the number. Then:
+//  - an optional sign: "+", "-", the region's negative sign, or "(" where the
+//    region shows negatives in parentheses; where its sign trails, a "-" or
+//    its negative sign after the number makes it negative;
+//  - digits (ASCII, or the region's own) with at most one decimal separator:
+//    the period, or the region's; the region's group separator is passed over
+//    in the integer part where its grouping puts one. Where that separator is
+//    a period, a period groups only where it cannot be the decimal point: the
+//    region's decimal separator follows, or two or more periods do;
+//  - an optional exponent: "e" or "E", a sign, digits.
+// Or "&H"/"&O" and a hexadecimal or octal integer. Reading stops at the first
+// character that cannot continue the number and ignores the rest; text with
+// no digit reads as 0. Where reading stops at a separator (a comma, a period,
+// the region's decimal or group separator) with a digit behind it, nobody can
+// tell which number was meant, and the result is NaN. A decimal number beyond
+// the range of a double reads as an infinity of its sign, one too small for
+// it as 0. Text is UTF-8 or UTF-16; anything malformed ends the number.
+double ParseNumber(std::string_view utf8, const NumberFormat& format);
+double ParseNumber(std::u16string_view utf16, const NumberFormat& format);
 
 }  // namespace velmora

@@ -7,32 +7,41 @@
 #include <cstdlib>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace velmora {
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// A period, no grouping, a leading "-": what the web and desktop write where
+// nothing else is set.
+const NumberFormat kPlain{};
 
 struct ParseCase {
     std::string text;
-    double expected;
+    double expected;  // kNaN: the text can mean more than one number
 };
 
-void ExpectParses(const ParseCase& c) {
-    const double value = ParseNumber(c.text);
-    if (c.expected == 0.0) {
-        EXPECT_EQ(value, 0.0) << "text: \"" << c.text << "\"";
+void ExpectParses(const ParseCase& c, const NumberFormat& format = kPlain,
+                  const char* region = "plain") {
+    const double value = ParseNumber(c.text, format);
+    if (std::isnan(c.expected)) {
+        EXPECT_TRUE(std::isnan(value)) << region << ": \"" << c.text << "\" read as " << value;
+    } else if (c.expected == 0.0) {
+        EXPECT_EQ(value, 0.0) << region << ": \"" << c.text << "\"";
     } else {
-        EXPECT_DOUBLE_EQ(value, c.expected) << "text: \"" << c.text << "\"";
+        EXPECT_DOUBLE_EQ(value, c.expected) << region << ": \"" << c.text << "\"";
     }
 }
 
 TEST(ParseNumber, ReadsTheLeadingDecimalNumber) {
     const ParseCase cases[] = {
-        {"", 0},    {"abc", 0},    {"   16", 16}, {"16abc", 16},  {"4.5", 4.5},   {".5", 0.5},
-        {"5.", 5},  {"-.5", -0.5}, {"1e3", 1000}, {"1E-2", 0.01}, {"2.5e+1", 25}, {"-3", -3},
-        {"+7", 7},  {"inf", 0},    {"nan", 0},    {"0x1A", 0},    {"1.2.3", 1.2}, {"e5", 0},
-        {".e5", 0}, {"+", 0},      {"-", 0},      {".", 0},       {"--5", 0},     {"16.000", 16},
+        {"", 0},    {"abc", 0},    {"   16", 16}, {"16abc", 16},  {"4.5", 4.5},    {".5", 0.5},
+        {"5.", 5},  {"-.5", -0.5}, {"1e3", 1000}, {"1E-2", 0.01}, {"2.5e+1", 25},  {"-3", -3},
+        {"+7", 7},  {"inf", 0},    {"nan", 0},    {"0x1A", 0},    {"1.2.3", kNaN}, {"e5", 0},
+        {".e5", 0}, {"+", 0},      {"-", 0},      {".", 0},       {"--5", 0},      {"16.000", 16},
     };
     for (const ParseCase& c : cases) ExpectParses(c);
 }
@@ -44,28 +53,114 @@ TEST(ParseNumber, ExponentNeedsADigit) {
     for (const ParseCase& c : cases) ExpectParses(c);
 }
 
-TEST(ParseNumber, IgnoresOnlyBlanksTabsAndLineFeeds) {
+TEST(ParseNumber, IgnoresBlanksTabsLineFeedsAndGroupSpaces) {
     const ParseCase cases[] = {
-        {"1 6", 16},
-        {"\t1\n6", 16},
-        {"- 1 . 5", -1.5},
-        {"1 e 3", 1000},
-        {"1\r6", 1},
-        {"1\xC2\xA0"
-         "6",
-         1},  // CR, no-break space
-        {"\n\n  \t42", 42},
-        {"\v5", 0},
-        {"\f5", 0},
+        {"1 6", 16},        {"\t1\n6", 16},   {"- 1 . 5", -1.5}, {"1 e 3", 1000},
+        {"1\r6", 1},        {"1\u00a06", 16},  // no-break space
+        {"1\u202f6", 16},                      // narrow no-break space
+        {"1\u20096", 16},                      // thin space
+        {"\n\n  \t42", 42}, {"\v5", 0},       {"\f5", 0},        {"1\u20036", 1},  // an em space is
+                                                                                   // not one of
+                                                                                   // them
     };
     for (const ParseCase& c : cases) ExpectParses(c);
 }
 
-TEST(ParseNumber, CommaIsNeverADecimalSeparator) {
-    const ParseCase cases[] = {
-        {"2,5", 2}, {"16,000", 16}, {"6,928", 6}, {"1,234.500", 1}, {"-0,5", 0},
+// Regional settings as the desktops and browsers report them.
+NumberFormat Region(std::u16string decimal, std::u16string group, std::vector<int> sizes) {
+    NumberFormat format;
+    format.decimalSeparator = std::move(decimal);
+    format.groupSeparator = std::move(group);
+    format.groupSizes = std::move(sizes);
+    return format;
+}
+const NumberFormat kEnUS = Region(u".", u",", {3});
+const NumberFormat kDeDE = Region(u",", u".", {3});
+const NumberFormat kHiIN = Region(u".", u",", {3, 2});
+const NumberFormat kBgBG = [] {
+    NumberFormat format = Region(u",", u"\u00a0", {3});
+    format.minimumGroupingDigits = 2;
+    return format;
+}();
+const NumberFormat kFrFR = Region(u",", u"\u202f", {3});
+const NumberFormat kSvSE = [] {  // a minus sign of its own
+    NumberFormat format = Region(u",", u"\u00a0", {3});
+    format.negativeSign = u"\u2212";
+    return format;
+}();
+const NumberFormat kParentheses = [] {
+    NumberFormat format = kBgBG;
+    format.negativeStyle = NegativeStyle::Parentheses;
+    return format;
+}();
+const NumberFormat kTrailingSign = [] {
+    NumberFormat format = kBgBG;
+    format.negativeStyle = NegativeStyle::TrailingSignSpace;
+    return format;
+}();
+const NumberFormat kArabicDigits = [] {
+    NumberFormat format = Region(u"\u066b", u"\u066c", {3});
+    format.zeroDigit = U'\u0660';
+    return format;
+}();
+
+TEST(ParseNumber, ReadsNumbersAsTheRegionWritesThem) {
+    struct RegionalCase {
+        const char* region;
+        const NumberFormat& format;
+        ParseCase typed;
     };
-    for (const ParseCase& c : cases) ExpectParses(c);
+    const RegionalCase cases[] = {
+        {"bg-BG", kBgBG, {"2,5", 2.5}},
+        {"en-US", kEnUS, {"2,5", kNaN}},
+        {"de-DE", kDeDE, {"2,5", 2.5}},
+        {"plain", kPlain, {"2,5", kNaN}},
+        {"bg-BG", kBgBG, {"2.5", 2.5}},
+        {"de-DE", kDeDE, {"2.5", 2.5}},
+        {"bg-BG", kBgBG, {"-0,5", -0.5}},
+        {"en-US", kEnUS, {"-0,5", kNaN}},
+        {"bg-BG", kBgBG, {",5", 0.5}},
+        {"en-US", kEnUS, {",5", kNaN}},
+        {"bg-BG", kBgBG, {"2,", 2}},
+        {"en-US", kEnUS, {"2,", 2}},
+        {"bg-BG", kBgBG, {"2,5,6", kNaN}},
+        {"en-US", kEnUS, {"2,5,6", kNaN}},
+        {"bg-BG", kBgBG, {"1\u00a0234,5", 1234.5}},
+        {"bg-BG", kBgBG, {"1\u202f234,5", 1234.5}},
+        {"bg-BG", kBgBG, {"1\u2009234,5", 1234.5}},
+        {"fr-FR", kFrFR, {"12\u202f345,5", 12345.5}},
+        {"en-US", kEnUS, {"1 234,5", kNaN}},
+        {"en-US", kEnUS, {"1,000", 1000}},
+        {"bg-BG", kBgBG, {"1,000", 1}},
+        {"en-US", kEnUS, {"1,23", kNaN}},
+        {"en-US", kEnUS, {"1,2345", kNaN}},
+        {"bg-BG", kBgBG, {"0,12", 0.12}},
+        {"en-US", kEnUS, {"0,12", kNaN}},
+        {"en-US", kEnUS, {"1,234.5,6", kNaN}},
+        {"en-US", kEnUS, {"1,234,567.5", 1234567.5}},
+        {"hi-IN", kHiIN, {"12,34,567.5", 1234567.5}},
+        {"en-US", kEnUS, {"12,34,567.5", kNaN}},
+        {"de-DE", kDeDE, {"1.234,5", 1234.5}},
+        {"bg-BG", kBgBG, {"1.234,5", kNaN}},
+        {"de-DE", kDeDE, {"1.234", 1.234}},
+        {"en-US", kEnUS, {"1.234", 1.234}},
+        {"de-DE", kDeDE, {"1.234.567", 1234567}},
+        {"de-DE", kDeDE, {"1.23.4", kNaN}},
+        {"plain", kPlain, {"2.5.6", kNaN}},
+        {"de-DE", kDeDE, {"2.5.6", kNaN}},
+        {"parentheses", kParentheses, {"(2,500)", -2.5}},
+        {"bg-BG", kBgBG, {"(2,500)", 0}},
+        {"trailing sign", kTrailingSign, {"2,500-", -2.5}},
+        {"trailing sign", kTrailingSign, {"2,500 -", -2.5}},
+        {"bg-BG", kBgBG, {"2,500-", 2.5}},
+        {"sv-SE", kSvSE, {"\u22122,5", -2.5}},
+        {"bg-BG", kBgBG, {"6,928 см", 6.928}},
+        {"bg-BG", kBgBG, {"1,5e3", 1500}},
+        {"de-DE", kDeDE, {"1,5e3", 1500}},
+        {"ar", kArabicDigits, {"\u0661\u066c\u0662\u0663\u0664\u066b\u0665", 1234.5}},
+        {"bg-BG", kBgBG, {"16abc", 16}},
+    };
+    for (const RegionalCase& c : cases) ExpectParses(c.typed, c.format, c.region);
 }
 
 TEST(ParseNumber, ReadsHexadecimalAndOctalIntegers) {
@@ -96,16 +191,16 @@ TEST(ParseNumber, ReadsHexadecimalAndOctalIntegers) {
 }
 
 TEST(ParseNumber, LongHexadecimalIsExactThenNearest) {
-    EXPECT_EQ(ParseNumber("&H20000000000000"), 9007199254740992.0);  // 2^53
-    EXPECT_EQ(ParseNumber("&H1FFFFFFFFFFFFF"), 9007199254740991.0);  // 2^53 - 1
-    EXPECT_EQ(ParseNumber("&H20000000000001"), 9007199254740992.0);  // tie to even
-    EXPECT_EQ(ParseNumber("&H20000000000003"), 9007199254740996.0);  // tie to even, up
-    EXPECT_EQ(ParseNumber("&H200000000000010000000001"),             // just above a tie
+    EXPECT_EQ(ParseNumber("&H20000000000000", kPlain), 9007199254740992.0);  // 2^53
+    EXPECT_EQ(ParseNumber("&H1FFFFFFFFFFFFF", kPlain), 9007199254740991.0);  // 2^53 - 1
+    EXPECT_EQ(ParseNumber("&H20000000000001", kPlain), 9007199254740992.0);  // tie to even
+    EXPECT_EQ(ParseNumber("&H20000000000003", kPlain), 9007199254740996.0);  // tie to even, up
+    EXPECT_EQ(ParseNumber("&H200000000000010000000001", kPlain),             // just above a tie
               std::ldexp(9007199254740994.0, 40));
-    EXPECT_EQ(ParseNumber("&HFFFFFFFFFFFFFFFF"), 18446744073709551616.0);
-    EXPECT_EQ(ParseNumber("&O1777777777777777777777"), 18446744073709551616.0);
-    EXPECT_EQ(ParseNumber("&H" + std::string(300, 'F')), kInf);
-    EXPECT_EQ(ParseNumber("&O" + std::string(100'000, '7')), kInf);
+    EXPECT_EQ(ParseNumber("&HFFFFFFFFFFFFFFFF", kPlain), 18446744073709551616.0);
+    EXPECT_EQ(ParseNumber("&O1777777777777777777777", kPlain), 18446744073709551616.0);
+    EXPECT_EQ(ParseNumber("&H" + std::string(300, 'F'), kPlain), kInf);
+    EXPECT_EQ(ParseNumber("&O" + std::string(100'000, '7'), kPlain), kInf);
 }
 
 TEST(ParseNumber, OutOfRangeDecimalsBecomeInfinityOrZero) {
@@ -140,22 +235,26 @@ TEST(ParseNumber, OutOfRangeDecimalsBecomeInfinityOrZero) {
 TEST(ParseNumber, SurvivesAnyBytes) {
     EXPECT_EQ(ParseNumber(std::string("12\0"
                                       "34",
-                                      5)),
+                                      5),
+                          kPlain),
               12);
     EXPECT_EQ(ParseNumber(std::string("\0"
                                       "34",
-                                      3)),
+                                      3),
+                          kPlain),
               0);
     EXPECT_EQ(ParseNumber("\xff\xfe"
-                          "12"),
+                          "12",
+                          kPlain),
               0);
-    EXPECT_EQ(ParseNumber("12\xff"), 12);
+    EXPECT_EQ(ParseNumber("12\xff", kPlain), 12);
     EXPECT_EQ(ParseNumber("\xd0\xb0"
-                          "5"),
+                          "5",
+                          kPlain),
               0);  // a Cyrillic letter first
-    EXPECT_EQ(ParseNumber(std::string(100'000, ' ') + "3"), 3);
-    EXPECT_EQ(ParseNumber(std::string(100'000, '.')), 0);
-    EXPECT_EQ(ParseNumber(std::string(100'000, '9')), kInf);
+    EXPECT_EQ(ParseNumber(std::string(100'000, ' ') + "3", kPlain), 3);
+    EXPECT_EQ(ParseNumber(std::string(100'000, '.'), kPlain), 0);
+    EXPECT_EQ(ParseNumber(std::string(100'000, '9'), kPlain), kInf);
 }
 
 // The program sets the C library's locale from the environment at start-up;
@@ -174,9 +273,9 @@ TEST(ParseNumber, IgnoresTheCLibraryLocale) {
     if (!comma) GTEST_SKIP() << "no comma-decimal locale installed (scripts/test installs one)";
     // The locale is really in force: the C library now stops at the period.
     EXPECT_EQ(std::strtod("2.5", nullptr), 2.0) << comma;
-    EXPECT_EQ(ParseNumber("2.5"), 2.5) << comma;
-    EXPECT_EQ(ParseNumber("2,5"), 2.0) << comma;
-    EXPECT_EQ(ParseNumber("1.5e3"), 1500.0) << comma;
+    EXPECT_EQ(ParseNumber("2.5", kPlain), 2.5) << comma;
+    EXPECT_TRUE(std::isnan(ParseNumber("2,5", kPlain))) << comma;
+    EXPECT_EQ(ParseNumber("1.5e3", kPlain), 1500.0) << comma;
     std::setlocale(LC_ALL, saved.c_str());
 }
 

@@ -54,9 +54,9 @@ class WindowLogicTest : public ::testing::Test {
     WindowLogic logic;
 };
 
-class CommaLocaleTest : public WindowLogicTest {
+class BulgarianLocaleTest : public WindowLogicTest {
   protected:
-    CommaLocaleTest() : WindowLogicTest(testing::GermanFormat()) {}
+    BulgarianLocaleTest() : WindowLogicTest(testing::BulgarianFormat()) {}
 };
 
 TEST_F(WindowLogicTest, StartsWithPairACAndTheDefaults) {
@@ -145,7 +145,7 @@ struct Session {
 TEST_F(WindowLogicTest, CalculatesTypedValues) {
     const Session sessions[] = {
         {"r, P", "4", "40", {"16.000", "10.000", "4.000", "4.000", "40.000"}},
-        {"a, c", "2,5", "8", {"2.000", "5.000", "8.000", "2.000", "20.000"}},  // comma stops
+        {"a, c", "2,500", "8", {"2,500.000", "1,254.000", "8.000", "70.711", "5,016.000"}},
         {"b, r", " 1 0", "\t4\n", {"16.000", "10.000", "4.000", "4.000", "40.000"}},
         {"a, c", "1234.5", "0.5", {"1,234.500", "617.500", "0.500", "12.422", "2,470.000"}},
         {"a, r", "-16", "4", {"-16.000", "-10.000", "-4.000", "4.000", "-40.000"}},
@@ -165,15 +165,16 @@ TEST_F(WindowLogicTest, CalculatesTypedValues) {
     EXPECT_TRUE(ShowsExplanation());
 }
 
-TEST_F(WindowLogicTest, OutOfRangeInputIsInvalidData) {
+TEST_F(WindowLogicTest, OutOfRangeOrAmbiguousInputIsInvalidData) {
     const std::string longHex = "&H" + std::string(300, 'F');  // 1200 bits
-    for (const std::string& huge : {std::string("1e400"), std::string("-1e400"), longHex}) {
+    for (const std::string& unreadable : {std::string("1e400"), std::string("-1e400"), longHex,
+                                          std::string("2,5"), std::string("1,234.5,6")}) {
         Select("a, r");
-        controls.Type(kBaseA, huge);
+        controls.Type(kBaseA, unreadable);
         controls.Type(kRadiusR, "4");
         Calculate();
-        EXPECT_TRUE(ShowsInvalidData()) << huge;
-        EXPECT_EQ(Utf8(controls.boxes[kBaseA].text), huge);
+        EXPECT_TRUE(ShowsInvalidData()) << unreadable;
+        EXPECT_EQ(Utf8(controls.boxes[kBaseA].text), unreadable);
     }
 }
 
@@ -193,26 +194,27 @@ TEST_F(WindowLogicTest, UnknownCommandIndexDoesNothing) {
     EXPECT_TRUE(ShowsExplanation());
 }
 
-TEST_F(WindowLogicTest, GroupedResultReadsBackTruncated) {
+TEST_F(WindowLogicTest, GroupedResultReadsBackAsShown) {
     controls.Type(kBaseA, "1234.5");
     Calculate();
-    EXPECT_EQ(Utf8(controls.boxes[kBaseA].text), "1,234.500");
-    Calculate();  // "1,234.500" reads as 1
-    ExpectBoxes({"1.000", "2.500", "4.000", "1.000", "10.000"});
+    ExpectBoxes({"1,234.500", "619.250", "4.000", "35.135", "2,477.000"});
+    Calculate();
+    ExpectBoxes({"1,234.500", "619.250", "4.000", "35.135", "2,477.000"});
 }
 
-TEST_F(CommaLocaleTest, SecondCalculateReadsTruncatedValues) {
+TEST_F(BulgarianLocaleTest, DecimalCommasAndShownResultsReadBackAsThemselves) {
+    controls.Type(kBaseA, "2,5");
+    controls.Type(kBaseC, "6,5");
     Calculate();
-    ExpectBoxes({"16,000", "10,000", "4,000", "4,000", "40,000"});
-    Calculate();  // 16,000 reads as 16 and 4,000 as 4
-    ExpectBoxes({"16,000", "10,000", "4,000", "4,000", "40,000"});
+    ExpectBoxes({"2,500", "4,500", "6,500", "2,016", "18,000"});
+    Calculate();
+    ExpectBoxes({"2,500", "4,500", "6,500", "2,016", "18,000"});
 
-    controls.Type(kBaseA, "6.5");
-    controls.Type(kBaseC, "2");
+    controls.Type(kBaseA, "12\u00a0345,5");
     Calculate();
-    ExpectBoxes({"6,500", "4,250", "2,000", "1,803", "17,000"});
-    Calculate();  // 6,500 reads as 6
-    ExpectBoxes({"6,000", "4,000", "2,000", "1,732", "16,000"});
+    ExpectBoxes({"12\u00a0345,500", "6176,000", "6,500", "141,638", "24\u00a0704,000"});
+    Calculate();
+    ExpectBoxes({"12\u00a0345,500", "6176,000", "6,500", "141,638", "24\u00a0704,000"});
 }
 
 TEST_F(WindowLogicTest, LoadEmptiesBoxesBeforeTheDefaults) {

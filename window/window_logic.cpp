@@ -54,14 +54,16 @@ void WindowLogic::ClearValues() {
 }
 
 void WindowLogic::ComputeValues() {
+    // Read in the format the boxes are written in, so that shown results read
+    // back as themselves.
+    const NumberFormat format = format_();
     QuantityValues values{};
-    for (Quantity q : kAllQuantities) values[q] = ParseNumber(controls_.ValueText(q));
+    for (Quantity q : kAllQuantities) values[q] = ParseNumber(controls_.ValueText(q), format);
     const SolveResult result = Solve(controls_.SelectedPair(), values);
     if (!result) {
         controls_.SetExplanation(Utf16(texts::kInvalidData));
         return;
     }
-    const NumberFormat format = format_();
     for (Quantity q : kAllQuantities) controls_.SetValueText(q, FormatValue((*result)[q], format));
 }
 

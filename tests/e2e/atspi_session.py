@@ -143,9 +143,12 @@ def scenarios(app, calc):
     assert text_of(calc.explanation) == "Грешни данни!"
     yield "Clear"
 
-    calc.calculate_with([KEY_DOWN], "a, c", "2,5", "8")
-    calc.expect_values(["2.000", "5.000", "8.000", "2.000", "20.000"], "2,5 reads as 2")
-    yield "a comma ends the number"
+    grouped = ["1,234.500", "619.250", "4.000", "35.135", "2,477.000"]
+    calc.calculate_with([KEY_DOWN], "a, c", "1234.5", "4")
+    calc.expect_values(grouped, "a = 1234.5, c = 4")
+    calc.press(calc.calculate)
+    calc.expect_values(grouped, "Calculate again")
+    yield "a grouped result reads back as shown"
 
 
 def main():

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -60,8 +61,9 @@ class WindowTest : public ::testing::Test {
         QTest::mouseClick(Find<QPushButton>(QStringLiteral("Command1_%1").arg(index)),
                           Qt::LeftButton);
     }
-    void TypeInto(int k, const char* text) {
+    void TypeInto(int k, const char* text) {  // in place of what the box holds
         QTest::mouseClick(Box(k), Qt::LeftButton);
+        QTest::keyClick(Box(k), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(Box(k), QString::fromUtf8(text));
     }
     void ExpectBoxes(const Texts& expected) {
@@ -430,6 +432,32 @@ TEST_F(WindowTest, ValueBoxesTakeTextOfAnyLength) {
     EXPECT_TRUE(Box(0)->text().startsWith(longText));
     ClickCommand(kCalculateCommand);  // far beyond a double: invalid data
     EXPECT_EQ(ExplanationText(), "Грешни данни!");
+}
+
+// In the desktop's number format (LC_ALL): typed as the region writes
+// numbers, and every shown result read back as itself by a second Calculate.
+TEST_F(WindowTest, NumbersReadAsTheRegionWritesThem) {
+    struct Region {
+        const char* locale;
+        const char* a;
+        const char* c;
+        Texts shown;
+    };
+    const Region regions[] = {
+        {"C", "1234.5", "4", {"1,234.500", "619.250", "4.000", "35.135", "2,477.000"}},
+        {"en_US", "1234.5", "4", {"1,234.500", "619.250", "4.000", "35.135", "2,477.000"}},
+        {"bg_BG", "2,5", "6,5", {"2,500", "4,500", "6,500", "2,016", "18,000"}},
+    };
+    const std::string locale = QLocale::system().name().toStdString();
+    const auto region = std::find_if(std::begin(regions), std::end(regions),
+                                     [&](const Region& r) { return locale == r.locale; });
+    ASSERT_NE(region, std::end(regions)) << "no case for the locale " << locale;
+    TypeInto(0, region->a);
+    TypeInto(2, region->c);
+    for (int again = 0; again < 2; ++again) {
+        ClickCommand(kCalculateCommand);
+        ExpectBoxes(region->shown);
+    }
 }
 
 TEST_F(WindowTest, EveryControlHasAnAccessibleName) {

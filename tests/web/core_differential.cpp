@@ -13,6 +13,7 @@
 #include "format_value.h"
 #include "parse_number.h"
 #include "solve.h"
+#include "utf16.h"
 
 namespace velmora {
 namespace {
@@ -64,9 +65,11 @@ std::string Digits(Random& r, int count) {
 // What a user may type: junk, decimals of every length and range, and the
 // hexadecimal and octal forms.
 std::string TypedText(Random& r) {
-    static constexpr std::array<std::string_view, 24> kPieces{
-        "0",  "1", "5",  "9",  ".", "e", "E", "+",      "-", " ", "\t", "\n",
-        "\r", ",", "&H", "&o", "F", "a", "д", "\u00a0", "x", "7", "00", "e-"};
+    static constexpr std::array<std::string_view, 36> kPieces{
+        "0",      "1",      "5",      "9",      ".",      "e",      "E",      "+",       "-",
+        " ",      "\t",     "\n",     "\r",     ",",      "&H",     "&o",     "F",       "a",
+        "д",      "\u00a0", "x",      "7",      "00",     "e-",     "(",      ")",       "'",
+        "\u202f", "\u2009", "\u2212", "\u066b", "\u066c", "\u0660", "\u0665", "\u200f-", "000"};
     std::string text;
     switch (r.Below(4)) {
         case 0:
@@ -184,14 +187,30 @@ class Report {
     std::string dump_;
 };
 
+// Typed text, or a value as a format shows it, read in one of the formats or
+// the plain one.
 void ParseNumbers(Random& r, Report& report) {
+    const std::array<NumberFormat, 6> formats = Formats();
     Digest digest;
     for (int i = 0; i < kParseCases; ++i) {
         if (i % kChunk == 0) digest = Digest();
-        const std::string text = TypedText(r);
-        const double value = ParseNumber(text);
+        const int which = r.Below(static_cast<int>(formats.size()) + 1);
+        const NumberFormat format = which < 6 ? formats[which] : NumberFormat{};
+        // (One draw a statement: the order of a call's arguments is unspecified.)
+        std::u16string text;
+        if (r.Below(4)) {
+            text = Utf16(TypedText(r));
+        } else {
+            const double shown = ShownValue(r);
+            text = FormatValue(shown, formats[r.Below(6)]);
+        }
+        const double value = ParseNumber(text, format);
         digest.Add(Bits(value));
-        if (report.Dumping("parse", i)) std::printf("\"%s\" %a\n", text.c_str(), value);
+        if (report.Dumping("parse", i)) {
+            std::printf("format %d:", which);
+            for (char16_t unit : text) std::printf(" %04x", static_cast<unsigned>(unit));
+            std::printf(" -> %a\n", value);
+        }
         report.Answer("parse", i, digest);
     }
 }

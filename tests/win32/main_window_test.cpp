@@ -264,16 +264,18 @@ TEST_F(MainWindowTest, WholeSession) {
     ui.TypeInto(1, u"99");
     EXPECT_EQ(ui.Utf8Text(kText2Id + 1), "");
 
-    // A comma ends the number; Cyrillic reads as no number at all.
-    ui.TypeInto(0, u"2,5");
-    ui.TypeInto(2, u"8");
+    // Grouped results read back as shown; Cyrillic reads as no number at all.
+    ui.TypeInto(0, u"1234.5");
+    ui.TypeInto(2, u"4");
     Calculate();
-    ExpectBoxes({"2.000", "5.000", "8.000", "2.000", "20.000"});
+    ExpectBoxes({"1,234.500", "619.250", "4.000", "35.135", "2,477.000"});
+    Calculate();
+    ExpectBoxes({"1,234.500", "619.250", "4.000", "35.135", "2,477.000"});
     ui.TypeInto(0, u"шестнайсет");
     EXPECT_EQ(ui.Utf8Text(kText2Id), "шестнайсет");
     Calculate();
     EXPECT_EQ(Explanation(), "Грешни данни!");
-    ExpectBoxes({"шестнайсет", "5.000", "8.000", "2.000", "20.000"});
+    ExpectBoxes({"шестнайсет", "619.250", "4.000", "35.135", "2,477.000"});
 
     // The message stays after a valid calculation; Clear empties the boxes only.
     ui.TypeInto(0, u"16");
@@ -349,19 +351,31 @@ TEST_F(RegionalOutputTest, FollowsTheControlPanel) {
     for (const auto& [pattern, shown] : patterns) {
         Set(LOCALE_INEGNUMBER, pattern);
         EXPECT_EQ(NegativeBase(), shown);
+        Calculate();  // reads back as -16
+        EXPECT_EQ(ui.Utf8Text(kText2Id), shown);
     }
 }
 
-// Run with LANG=bg_BG.UTF-8: Bulgarian groups with a no-break space.
+// Run with LANG=bg_BG.UTF-8: Bulgarian groups with a no-break space and
+// writes a decimal comma.
 TEST_F(MainWindowTest, WritesTheUsersLocale) {
     wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
     GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH);
     if (std::wstring(name) != L"bg-BG") GTEST_SKIP() << "runs under LANG=bg_BG.UTF-8";
     ui.TypeInto(0, u"1234567.5");
     ui.TypeInto(2, u"1234567.5");
-    Calculate();
-    EXPECT_EQ(ui.Utf8Text(kText2Id), "1\u00a0234\u00a0567,500");
-    EXPECT_EQ(ui.Utf8Text(kText2Id + 4), "4\u00a0938\u00a0270,000");
+    for (int again = 0; again < 2; ++again) {  // and reads back as shown
+        Calculate();
+        EXPECT_EQ(ui.Utf8Text(kText2Id), "1\u00a0234\u00a0567,500");
+        EXPECT_EQ(ui.Utf8Text(kText2Id + 4), "4\u00a0938\u00a0270,000");
+    }
+    // A decimal comma, as Bulgarian schools write it.
+    ui.TypeInto(0, u"2,5");
+    ui.TypeInto(2, u"6,5");
+    for (int again = 0; again < 2; ++again) {
+        Calculate();
+        ExpectBoxes({"2,500", "4,500", "6,500", "2,016", "18,000"});
+    }
 }
 
 // The pixel at a point of the client area, from a capture of the screen: what
