@@ -1,8 +1,9 @@
 # Writes the service worker (SITE/sw.js from TEMPLATE) with the list of every
-# file of the site but itself, and a version that is the digest of them all:
-# any change to any file gives the service worker a new version.
+# file of the site but itself and the checksums, and a version that is the
+# digest of them all: any change to any file gives the service worker a new
+# version.
 file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
-list(REMOVE_ITEM files sw.js)
+list(REMOVE_ITEM files sw.js SHA256SUMS)
 list(SORT files)
 set(digests)
 set(VELMORA_SITE_FILES "\"./\"")

@@ -105,11 +105,13 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fon
     librsvg2-bin imagemagick)
 # What the test suite needs besides.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev locales xvfb xauth
-    dbus at-spi2-core python3-pyatspi desktop-file-utils appstream dpkg-dev file lintian python3-xlib)
+    dbus at-spi2-core python3-pyatspi desktop-file-utils appstream dpkg-dev file lintian python3-xlib
+    diffoscope openssl)
 # What building for 64- and 32-bit Windows, its installers, and testing them
 # under Wine need.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 g++-mingw-w64-i686-posix
-    binutils-mingw-w64-i686 googletest wine64 nsis wixl msitools xvfb xauth icoutils file)
+    binutils-mingw-w64-i686 googletest wine64 nsis wixl msitools faketime osslsigncode xvfb xauth
+    icoutils file)
 # What running 32-bit Windows programs under Wine needs, where the machine runs
 # 32-bit programs at all (scripts/lib/runs_32bit_programs).
 WINDOWS_32BIT_PACKAGES=(wine32:i386)

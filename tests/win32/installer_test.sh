@@ -40,6 +40,15 @@ for value in "DisplayName    REG_SZ    Velmora" "Publisher    REG_SZ    Velmora 
     grep -qF "$value" <<<"$entry" || fail "Apps & features entry lacks \"$value\": $entry"
 done
 
+# A signed build's installer puts signed programs in place (VELMORA_SIGNED_BY
+# names the certificate to check them against).
+if [ -n "${VELMORA_SIGNED_BY:-}" ]; then
+    for file in velmora.exe uninstall.exe; do
+        osslsigncode verify -CAfile "$VELMORA_SIGNED_BY" -in "$dir/$file" >/dev/null ||
+            fail "the installed $file is not signed by $VELMORA_SIGNED_BY"
+    done
+fi
+
 start_and_close "$local_appdata\\Programs\\Velmora\\velmora.exe" "$finder"
 
 "$wine" "$local_appdata\\Programs\\Velmora\\uninstall.exe" /S

@@ -5,7 +5,7 @@
 # the installed program starts; msiexec /x leaves nothing behind.
 set -euo pipefail
 wine=$1 prefix=$2 msi=$3 program=$4 finder=$5
-wixl=$6 source=$7 icon=$8 architecture=$9   # to make the older package
+make_msi=$6 architecture=$7   # to make the older package as the build makes this one
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" "$0" "$@"
 fi
@@ -23,11 +23,7 @@ msiexec() {
 }
 
 # The same package as version 0.9.0.
-cp "$program" "$work/velmora.exe"
-cp "$icon" "$work/velmora.ico"
-(cd "$work" && "$wixl" --arch "$architecture" --define Architecture="$architecture" \
-    --define Version=0.9.0 --define Program=velmora.exe --define Icon=velmora.ico \
-    --output older.msi "$source")
+sh "$make_msi" 0.9.0 "$program" "$work/older.msi"
 older=$(property ProductCode "$work/older.msi")
 current=$(property ProductCode "$msi")
 [ -n "$older" ] && [ "$older" != "$current" ] || fail "product codes: $older, $current"

@@ -21,18 +21,41 @@ if(VELMORA_MAKENSIS)
   add_custom_target(velmora_other_architecture
                     COMMAND ${CMAKE_COMMAND} -DSOURCE=${PROJECT_SOURCE_DIR}
                             -DPRESET=${other_preset} -DBINARY=${VELMORA_OTHER_ARCHITECTURE_BUILD}
+                            -DSIGNING=${VELMORA_SIGNING_PKCS12}
                             -P ${CMAKE_CURRENT_LIST_DIR}/other_architecture.cmake
                     BYPRODUCTS ${other_exe}
                     COMMENT "Building the ${other_preset} program for the installer"
                     VERBATIM)
   if(VELMORA_ARCHITECTURE STREQUAL x64)
-    set(VELMORA_EXE_X64 ${VELMORA_EXE})
-    set(VELMORA_EXE_X86 ${other_exe})
+    set(built_x64 ${VELMORA_EXE})
+    set(built_x86 ${other_exe})
   else()
-    set(VELMORA_EXE_X64 ${other_exe})
-    set(VELMORA_EXE_X86 ${VELMORA_EXE})
+    set(built_x64 ${other_exe})
+    set(built_x86 ${VELMORA_EXE})
   endif()
+  # NSIS keeps each file's date: copies dated at the source date, so that the
+  # same source gives the same installer.
+  set(VELMORA_EXE_X64 ${CMAKE_CURRENT_BINARY_DIR}/installer-files/x64/velmora.exe)
+  set(VELMORA_EXE_X86 ${CMAKE_CURRENT_BINARY_DIR}/installer-files/x86/velmora.exe)
+  # (A stamp of its own tells the build that they are up to date.)
+  set(dated ${CMAKE_CURRENT_BINARY_DIR}/installer-files/dated.stamp)
+  add_custom_command(OUTPUT ${dated}
+                     BYPRODUCTS ${VELMORA_EXE_X64} ${VELMORA_EXE_X86}
+                     COMMAND ${CMAKE_COMMAND} -E copy ${built_x64} ${VELMORA_EXE_X64}
+                     COMMAND ${CMAKE_COMMAND} -E copy ${built_x86} ${VELMORA_EXE_X86}
+                     COMMAND touch -d @${VELMORA_SOURCE_DATE_EPOCH} ${VELMORA_EXE_X64}
+                             ${VELMORA_EXE_X86}
+                     COMMAND ${CMAKE_COMMAND} -E touch ${dated}
+                     DEPENDS velmora velmora_other_architecture ${other_exe}
+                     COMMENT "Dating the programs for the installer"
+                     VERBATIM)
   # One script, made into an installer with the given NSIS stub.
+  # makensis signs the installer and the uninstaller it carries, as it makes them.
+  set(VELMORA_NSIS_SIGNING "")
+  if(VELMORA_SIGN)
+    set(VELMORA_NSIS_SIGNING "!finalize 'sh \"${VELMORA_SIGN}\" \"%1\"'\n")
+    string(APPEND VELMORA_NSIS_SIGNING "!uninstfinalize 'sh \"${VELMORA_SIGN}\" \"%1\"'")
+  endif()
   function(velmora_nsis_installer output target)
     set(VELMORA_INSTALLER ${output})
     set(VELMORA_NSIS_TARGET ${target})
@@ -42,8 +65,7 @@ if(VELMORA_MAKENSIS)
     add_custom_command(OUTPUT ${output}
                        COMMAND ${VELMORA_MAKENSIS} -V2 -INPUTCHARSET UTF8
                                ${CMAKE_CURRENT_BINARY_DIR}/${name}.nsi
-                       DEPENDS velmora velmora_other_architecture ${other_exe}
-                               ${CMAKE_CURRENT_BINARY_DIR}/${name}.nsi ${VELMORA_ICO}
+                       DEPENDS ${dated} ${CMAKE_CURRENT_BINARY_DIR}/${name}.nsi ${VELMORA_ICO}
                        COMMENT "Making ${name}.exe, the per-user installer (${target})"
                        VERBATIM)
   endfunction()
@@ -67,25 +89,41 @@ else()
   message(STATUS "makensis not found: building without the per-user installer")
 endif()
 
-# The per-machine package. wixl takes the files it packs by names relative
-# to the folder it runs in.
+# The per-machine package, by wixl, through one script that the tests use too.
 find_program(VELMORA_WIXL wixl)
 if(VELMORA_WIXL)
-  set(VELMORA_MSI_SOURCE ${CMAKE_CURRENT_LIST_DIR}/per_machine.wxs PARENT_SCOPE)
+  find_program(VELMORA_MSIBUILD msibuild REQUIRED)
+  find_program(VELMORA_FAKETIME faketime REQUIRED)
+  set(VELMORA_MSI_SOURCE ${CMAKE_CURRENT_LIST_DIR}/per_machine.wxs)
   set(VELMORA_MSI
       ${CMAKE_CURRENT_BINARY_DIR}/velmora-${PROJECT_VERSION}-${VELMORA_ARCHITECTURE}.msi)
   set(VELMORA_MSI ${VELMORA_MSI} PARENT_SCOPE)
+  set(VELMORA_MAKE_MSI ${CMAKE_CURRENT_BINARY_DIR}/make_msi.sh)
+  set(VELMORA_MAKE_MSI ${VELMORA_MAKE_MSI} PARENT_SCOPE)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/make_msi.sh.in ${VELMORA_MAKE_MSI} @ONLY)
   add_custom_command(OUTPUT ${VELMORA_MSI}
-                     COMMAND ${VELMORA_WIXL} --arch ${VELMORA_ARCHITECTURE}
-                             --define Architecture=${VELMORA_ARCHITECTURE}
-                             --define Version=${PROJECT_VERSION} --define Program=velmora.exe
-                             --define Icon=velmora.ico --output ${VELMORA_MSI}
-                             ${CMAKE_CURRENT_LIST_DIR}/per_machine.wxs
-                     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-                     DEPENDS velmora ${CMAKE_CURRENT_LIST_DIR}/per_machine.wxs ${VELMORA_ICO}
+                     COMMAND sh ${VELMORA_MAKE_MSI} ${PROJECT_VERSION} ${VELMORA_EXE} ${VELMORA_MSI}
+                     DEPENDS velmora ${VELMORA_MSI_SOURCE} ${VELMORA_ICO} ${VELMORA_MAKE_MSI}
+                             ${CMAKE_CURRENT_LIST_DIR}/make_msi.cmake
                      COMMENT "Making the per-machine package"
                      VERBATIM)
   add_custom_target(msi ALL DEPENDS ${VELMORA_MSI})
 else()
   message(STATUS "wixl not found: building without the per-machine package")
 endif()
+
+# The checksums of what users get from this folder, beside it.
+set(deliverables velmora.exe)
+set(deliverable_paths ${VELMORA_EXE})
+foreach(file ${VELMORA_INSTALLER} ${VELMORA_MSI})
+  get_filename_component(name ${file} NAME)
+  list(APPEND deliverables ${name})
+  list(APPEND deliverable_paths ${file})
+endforeach()
+add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/SHA256SUMS
+                   COMMAND ${CMAKE_COMMAND} -DFOLDER=${CMAKE_CURRENT_BINARY_DIR}
+                           "-DFILES=${deliverables}" -P ${PROJECT_SOURCE_DIR}/cmake/sha256sums.cmake
+                   DEPENDS velmora ${deliverable_paths} ${PROJECT_SOURCE_DIR}/cmake/sha256sums.cmake
+                   COMMENT "Listing the checksums of the Windows files"
+                   VERBATIM)
+add_custom_target(checksums ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/SHA256SUMS)

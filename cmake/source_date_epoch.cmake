@@ -1,0 +1,20 @@
+# The one time a build writes into what it makes (file dates in the installers,
+# the MSI's summary): SOURCE_DATE_EPOCH where it is set, otherwise the date of
+# the commit being built, so that the same commit gives the same bytes. A tree
+# outside git falls back to the date of its top CMakeLists.txt.
+if(DEFINED ENV{SOURCE_DATE_EPOCH} AND NOT "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
+  set(VELMORA_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
+else()
+  execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
+                  OUTPUT_VARIABLE VELMORA_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+                  RESULT_VARIABLE git_status ERROR_QUIET)
+  if(NOT git_status EQUAL 0 OR VELMORA_SOURCE_DATE_EPOCH STREQUAL "")
+    file(TIMESTAMP ${PROJECT_SOURCE_DIR}/CMakeLists.txt VELMORA_SOURCE_DATE_EPOCH "%s" UTC)
+  endif()
+endif()
+if(NOT VELMORA_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
+  message(FATAL_ERROR "SOURCE_DATE_EPOCH is \"${VELMORA_SOURCE_DATE_EPOCH}\", not seconds since 1970")
+endif()
+# For the tools the build runs, which read it from the environment.
+set(ENV{SOURCE_DATE_EPOCH} ${VELMORA_SOURCE_DATE_EPOCH})
+message(STATUS "Source date: ${VELMORA_SOURCE_DATE_EPOCH} (SOURCE_DATE_EPOCH)")
