@@ -67,37 +67,28 @@ TEST(ParseNumber, IgnoresBlanksTabsLineFeedsAndGroupSpaces) {
 }
 
 // Regional settings as the desktops and browsers report them.
-NumberFormat Region(std::u16string decimal, std::u16string group, std::vector<int> sizes) {
+NumberFormat Region(std::u16string decimal, std::u16string group, std::vector<int> sizes,
+                    int minimumGroupingDigits = 1) {
     NumberFormat format;
     format.decimalSeparator = std::move(decimal);
     format.groupSeparator = std::move(group);
     format.groupSizes = std::move(sizes);
+    format.minimumGroupingDigits = minimumGroupingDigits;
+    return format;
+}
+NumberFormat Negatives(NumberFormat format, NegativeStyle style, std::u16string sign = u"-") {
+    format.negativeStyle = style;
+    format.negativeSign = std::move(sign);
     return format;
 }
 const NumberFormat kEnUS = Region(u".", u",", {3});
 const NumberFormat kDeDE = Region(u",", u".", {3});
 const NumberFormat kHiIN = Region(u".", u",", {3, 2});
-const NumberFormat kBgBG = [] {
-    NumberFormat format = Region(u",", u"\u00a0", {3});
-    format.minimumGroupingDigits = 2;
-    return format;
-}();
+const NumberFormat kBgBG = Region(u",", u"\u00a0", {3}, 2);
 const NumberFormat kFrFR = Region(u",", u"\u202f", {3});
-const NumberFormat kSvSE = [] {  // a minus sign of its own
-    NumberFormat format = Region(u",", u"\u00a0", {3});
-    format.negativeSign = u"\u2212";
-    return format;
-}();
-const NumberFormat kParentheses = [] {
-    NumberFormat format = kBgBG;
-    format.negativeStyle = NegativeStyle::Parentheses;
-    return format;
-}();
-const NumberFormat kTrailingSign = [] {
-    NumberFormat format = kBgBG;
-    format.negativeStyle = NegativeStyle::TrailingSignSpace;
-    return format;
-}();
+const NumberFormat kSvSE = Negatives(kBgBG, NegativeStyle::LeadingSign, u"\u2212");
+const NumberFormat kParentheses = Negatives(kBgBG, NegativeStyle::Parentheses);
+const NumberFormat kTrailingSign = Negatives(kBgBG, NegativeStyle::TrailingSignSpace);
 const NumberFormat kArabicDigits = [] {
     NumberFormat format = Region(u"\u066b", u"\u066c", {3});
     format.zeroDigit = U'\u0660';
