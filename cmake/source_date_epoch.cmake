@@ -4,12 +4,17 @@
 # outside git falls back to the date of its top CMakeLists.txt.
 if(DEFINED ENV{SOURCE_DATE_EPOCH} AND NOT "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
   set(VELMORA_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
+  set(source "SOURCE_DATE_EPOCH")
 else()
-  execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
+  # (Whoever owns the checkout: the date is the same for every user.)
+  execute_process(COMMAND git -c safe.directory=${PROJECT_SOURCE_DIR} -C ${PROJECT_SOURCE_DIR}
+                          log -1 --format=%ct
                   OUTPUT_VARIABLE VELMORA_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
                   RESULT_VARIABLE git_status ERROR_QUIET)
+  set(source "the commit's date")
   if(NOT git_status EQUAL 0 OR VELMORA_SOURCE_DATE_EPOCH STREQUAL "")
     file(TIMESTAMP ${PROJECT_SOURCE_DIR}/CMakeLists.txt VELMORA_SOURCE_DATE_EPOCH "%s" UTC)
+    set(source "no git history: the date of CMakeLists.txt")
   endif()
 endif()
 if(NOT VELMORA_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
@@ -17,4 +22,4 @@ if(NOT VELMORA_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
 endif()
 # For the tools the build runs, which read it from the environment.
 set(ENV{SOURCE_DATE_EPOCH} ${VELMORA_SOURCE_DATE_EPOCH})
-message(STATUS "Source date: ${VELMORA_SOURCE_DATE_EPOCH} (SOURCE_DATE_EPOCH)")
+message(STATUS "Source date: ${VELMORA_SOURCE_DATE_EPOCH} (${source})")

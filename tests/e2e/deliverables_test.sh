@@ -17,9 +17,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Configures and builds a preset of the tree in the current folder, without tests.
 build() {
-    local preset=$1 which=$2 log=$work/$1-$2.log
-    cmake --preset "$preset" -DVELMORA_BUILD_TESTS=OFF -DVELMORA_BUILD_BENCHMARKS=OFF >"$log" 2>&1 &&
-        cmake --build --preset "$preset" --parallel "$(nproc)" >>"$log" 2>&1 ||
+    local preset=$1 which=$2 log=$other/$1-$2.log
+    "${as_other_user[@]}" cmake --preset "$preset" -DVELMORA_BUILD_TESTS=OFF \
+        -DVELMORA_BUILD_BENCHMARKS=OFF >"$log" 2>&1 &&
+        "${as_other_user[@]}" cmake --build --preset "$preset" --parallel "$(nproc)" >>"$log" 2>&1 ||
         { tail -n 30 "$log" >&2; fail "the $which $preset build"; }
 }
 
@@ -42,12 +43,20 @@ mkdir -p "$other"
 (cd "$root" && git ls-files -z --cached --others --exclude-standard |
     xargs -0 cp --parents --target-directory="$other")
 cp -a "$root/.git" "$other/.git"
-echo "Building again in $other"
+# As another user where this runs as root (nobody, which owns the copy), and
+# at least under another user name.
+as_other_user=()
+if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
+    as_other_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    chmod 755 "$work"
+    chown -R 65534:65534 "$work/somewhere"
+fi
+echo "Building again in $other${as_other_user:+ as nobody}"
+mkdir -p "$work/home" && chown --reference="$other" "$work/home"
 (
     cd "$other"
     umask 077
     export TZ=Pacific/Kiritimati USER=velmora-rebuild LOGNAME=velmora-rebuild HOME=$work/home
-    mkdir -p "$HOME"
     for preset in default windows windows-x86 web; do build "$preset" second; done
 )
 
@@ -82,6 +91,7 @@ openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -out "$work/c
 (
     cd "$other"
     export VELMORA_SIGNING_PKCS12=$work/cert.p12 VELMORA_SIGNING_PASSWORD=$password
+    as_other_user=()
     for preset in windows windows-x86; do build "$preset" signed; done
 )
 signed=0
