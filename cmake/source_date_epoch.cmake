@@ -20,6 +20,4 @@ endif()
 if(NOT VELMORA_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
   message(FATAL_ERROR "SOURCE_DATE_EPOCH is \"${VELMORA_SOURCE_DATE_EPOCH}\", not seconds since 1970")
 endif()
-# For the tools the build runs, which read it from the environment.
-set(ENV{SOURCE_DATE_EPOCH} ${VELMORA_SOURCE_DATE_EPOCH})
 message(STATUS "Source date: ${VELMORA_SOURCE_DATE_EPOCH} (${source})")

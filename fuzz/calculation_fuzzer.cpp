@@ -140,11 +140,13 @@ velmora::NumberFormat AnyFormat(std::uint64_t seed) {
     return format;
 }
 
+// A period, no grouping, a leading zero and a leading "-".
+const velmora::NumberFormat kPlain{};
+
 // Every shown value reads back, in its format, as the value that the plain
 // format shows: the same three decimals.
 void CheckReadsBack(double value, const velmora::NumberFormat& format) {
-    const velmora::NumberFormat plain;
-    const double shown = velmora::ParseNumber(FormatValue(value, plain), plain);
+    const double shown = velmora::ParseNumber(FormatValue(value, kPlain), kPlain);
     const double back = velmora::ParseNumber(FormatValue(value, format), format);
     Check(back == shown, "a shown value reads back as another");
 }
@@ -227,8 +229,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (double value : *result) {
         // In the plain format, a shown value reads back within half a thousandth.
-        const velmora::NumberFormat plain;
-        const double back = velmora::ParseNumber(FormatValue(value, plain), plain);
+        const double back = velmora::ParseNumber(FormatValue(value, kPlain), kPlain);
         Check(std::fabs(back - value) <= 0.0005 + std::fabs(value) * 1e-15, "shown value drifts");
         CheckReadsBack(value, format);
     }

@@ -195,14 +195,15 @@ void ParseNumbers(Random& r, Report& report) {
     for (int i = 0; i < kParseCases; ++i) {
         if (i % kChunk == 0) digest = Digest();
         const int which = r.Below(static_cast<int>(formats.size()) + 1);
-        const NumberFormat format = which < 6 ? formats[which] : NumberFormat{};
+        const NumberFormat format =
+            which < static_cast<int>(formats.size()) ? formats[which] : NumberFormat{};
         // (One draw a statement: the order of a call's arguments is unspecified.)
         std::u16string text;
         if (r.Below(4)) {
             text = Utf16(TypedText(r));
         } else {
             const double shown = ShownValue(r);
-            text = FormatValue(shown, formats[r.Below(6)]);
+            text = FormatValue(shown, formats[r.Below(static_cast<int>(formats.size()))]);
         }
         const double value = ParseNumber(text, format);
         digest.Add(Bits(value));

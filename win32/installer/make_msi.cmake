@@ -7,7 +7,8 @@
 #  - wixl has no option for the summary's dates or package code: it runs with
 #    the clock at the epoch (faketime), and msibuild then sets the code.
 cmake_minimum_required(VERSION 3.25)
-set(upgrade_code f44bdce5-f24a-4d4d-95fb-54cbef1e5445) # as in the .wxs
+file(STRINGS ${SOURCE} upgrade_code REGEX "UpgradeCode=\"[-0-9a-f]+\"")
+string(REGEX REPLACE ".*UpgradeCode=\"([-0-9a-f]+)\".*" "\\1" upgrade_code "${upgrade_code}")
 set(stage ${OUTPUT}.files)
 file(REMOVE_RECURSE ${stage})
 file(MAKE_DIRECTORY ${stage})
