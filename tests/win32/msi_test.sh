@@ -12,6 +12,10 @@ fi
 source "@CMAKE_CURRENT_SOURCE_DIR@/wine_session.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# msiexec takes the package by its Windows path, which Wine cuts at 260
+# characters: a copy in a short folder installs from any checkout.
+cp "$msi" "$work/"
+msi=$work/$(basename "$msi")
 
 property() { msiinfo export "$2" Property | tr -d '\r' | sed -n "s/^$1\t//p"; }
 uninstall_key() { echo "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$1"; }
