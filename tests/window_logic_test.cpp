@@ -319,6 +319,8 @@ TEST(ExplanationText, HasTwentyCrLfLinesVerbatim) {
     }
     EXPECT_TRUE(lines[0].starts_with("В равнобедрения трапец ABCD"));
     EXPECT_EQ(lines[16], "((a-c)/2)^2 +  (2*r)^2 = ((a+c)/2)^2");
+    // ((a-c)/2)^2 expanded: the middle term is a*c/2.
+    EXPECT_EQ(lines[17], "(a/2)^2 - a*c/2 + (c/2)^2 + 4*r^2 = (a/2)^2 +a*c/2 + (c/2)^2");
     EXPECT_EQ(lines[19], "r=sqr(a*c)/2");
 }
 

@@ -5,7 +5,7 @@
 
 namespace velmora::texts {
 // The explanation box at start-up: the task and the derivation of the
-// relations, 20 lines, each ended by CR LF. Kept verbatim, algebra included.
+// relations, 20 lines, each ended by CR LF.
 inline constexpr std::string_view kExplanation =
     "В равнобедрения трапец ABCD (AB и CD са основи) е вписана окръжност. За трапеца са въведени "
     "данни за два параметъра от набора: дължини на основите, бедро, периметър и радиус на "
@@ -28,7 +28,7 @@ inline constexpr std::string_view kExplanation =
     "От теорема на Питагор:\r\n"
     "AM*AM + DM*DM = AD*AD\r\n"
     "((a-c)/2)^2 +  (2*r)^2 = ((a+c)/2)^2\r\n"
-    "(a/2)^2 - 2*a*c + (c/2)^2 + 4*r^2 = (a/2)^2 +2*a*c + (c/2)^2\r\n"
+    "(a/2)^2 - a*c/2 + (c/2)^2 + 4*r^2 = (a/2)^2 +a*c/2 + (c/2)^2\r\n"
     "4*r*r = a*c\r\n"
     "r=sqr(a*c)/2\r\n";
 
