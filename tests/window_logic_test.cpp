@@ -114,7 +114,7 @@ TEST_F(WindowLogicTest, ClearEmptiesTheBoxesOnly) {
     ExpectBoxes({"", "", "", "", ""});
 }
 
-TEST_F(WindowLogicTest, InvalidDataKeepsTheBoxesAndTheMessageStays) {
+TEST_F(WindowLogicTest, InvalidDataKeepsTheBoxesAndAValidCalculationEndsTheMessage) {
     Select("a, b");
     controls.Type(kBaseA, "16");
     controls.Type(kLegB, "10");
@@ -126,13 +126,17 @@ TEST_F(WindowLogicTest, InvalidDataKeepsTheBoxesAndTheMessageStays) {
     EXPECT_TRUE(ShowsInvalidData());
     ExpectBoxes({"25", "10.000", "4.000", "4.000", "40.000"});
 
-    // No later event restores the explanation, not even a valid calculation.
-    controls.Type(kBaseA, "16");
-    Calculate();
-    ExpectBoxes({"16.000", "10.000", "4.000", "4.000", "40.000"});
+    // A pair change and Clear leave the message alone.
     Select("r, P");
     Clear();
     EXPECT_TRUE(ShowsInvalidData());
+
+    // A valid calculation puts the explanation back.
+    controls.Type(kRadiusR, "4");
+    controls.Type(kPerimeterP, "40");
+    Calculate();
+    ExpectBoxes({"16.000", "10.000", "4.000", "4.000", "40.000"});
+    EXPECT_TRUE(ShowsExplanation());
 }
 
 struct Session {

@@ -62,7 +62,13 @@ void WindowLogic::ComputeValues() {
     const SolveResult result = Solve(controls_.SelectedPair(), values);
     if (!result) {
         controls_.SetExplanation(Utf16(texts::kInvalidData));
+        showsInvalidData_ = true;
         return;
+    }
+    // The message no longer holds: the derivation comes back, from its top.
+    if (showsInvalidData_) {
+        controls_.SetExplanation(Utf16(texts::kExplanation));
+        showsInvalidData_ = false;
     }
     for (Quantity q : kAllQuantities) controls_.SetValueText(q, FormatValue((*result)[q], format));
 }

@@ -1,5 +1,6 @@
 // What the main window does on start-up, on a change of pair and on its two
-// buttons. It works on the controls alone and keeps no copy of what they hold.
+// buttons. It works on the controls and keeps no copy of what they hold; it
+// remembers only whether the explanation box shows the invalid-data message.
 #pragma once
 
 #include <functional>
@@ -32,6 +33,7 @@ class WindowLogic {
   private:
     WindowControls& controls_;
     FormatSource format_;
+    bool showsInvalidData_ = false;
 };
 
 }  // namespace velmora

@@ -353,6 +353,8 @@ TEST_F(WindowTest, StartupState) {
 }
 
 TEST_F(WindowTest, FullSession) {
+    const std::string explanation = ExplanationText();
+    Explanation()->verticalScrollBar()->setValue(Explanation()->verticalScrollBar()->maximum());
     ClickPair(5);  // b, r
     ExpectBoxes({"", "", "", "", ""});
     ExpectGiven(1, 3);
@@ -377,6 +379,14 @@ TEST_F(WindowTest, FullSession) {
     ExpectBoxes({"", "", "", "", ""});
     ExpectGiven(0, 1);
     EXPECT_EQ(ExplanationText(), "Грешни данни!");
+
+    // Valid values again: the explanation comes back, from its top.
+    TypeInto(0, "16");
+    TypeInto(1, "10");
+    ClickCommand(kCalculateCommand);
+    ExpectBoxes({"16.000", "10.000", "4.000", "4.000", "40.000"});
+    EXPECT_EQ(ExplanationText(), explanation);
+    EXPECT_EQ(Explanation()->verticalScrollBar()->value(), 0);
 
     QTest::keyClick(List(), Qt::Key_Down);  // a, c
     ExpectGiven(0, 2);

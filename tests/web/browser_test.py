@@ -198,21 +198,27 @@ class PageTest(unittest.TestCase):
                 expected = ["0" if k in (first, second) else RESULTS[k] for k in range(5)]
                 self.assertEqual(self.values(), expected)
 
-    def test_clear_and_the_message_that_stays(self):
+    def test_clear_and_the_message_until_a_valid_calculation(self):
         self.open()
+        explanation = self.explanation()
+        self.browser.execute_script("document.getElementById('Text1_0').scrollTop = 200")
         self.click_pair(0)  # a, b: 25 and 10 give c = -5
         self.type_into(0, "25")
         self.type_into(1, "10")
         self.calculate()
         self.assertEqual(self.explanation(), INVALID)
         self.assertEqual(self.values(), ["25", "10", "", "", ""])
-        self.type_into(0, "16")
-        self.calculate()
-        self.assertEqual(self.values(), RESULTS)
         self.element("Command1_1").click()
         self.assertEqual(self.values(), [""] * 5)
         self.assertEqual(self.given(), [(k in (0, 1),) * 2 for k in range(5)])
         self.assertEqual(self.explanation(), INVALID)
+        self.type_into(0, "16")
+        self.type_into(1, "10")
+        self.calculate()
+        self.assertEqual(self.values(), RESULTS)
+        self.assertEqual(self.explanation(), explanation)  # back, from its top
+        self.assertEqual(self.browser.execute_script(
+            "return document.getElementById('Text1_0').scrollTop"), 0)
 
     def test_keyboard(self):
         self.open()

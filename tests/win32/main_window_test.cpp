@@ -236,6 +236,7 @@ TEST_F(MainWindowTest, EveryClickCounts) {
 }
 
 TEST_F(MainWindowTest, WholeSession) {
+    SendMessageW(ui.Control(kText1Id), EM_LINESCROLL, 0, 10);  // the pupil reads on
     ExpectBoxes({"16", "", "4", "", ""});
     ExpectGiven(0, 2);
     EXPECT_EQ(ui.SelectedPair(), 1);
@@ -277,12 +278,14 @@ TEST_F(MainWindowTest, WholeSession) {
     EXPECT_EQ(Explanation(), "Грешни данни!");
     ExpectBoxes({"шестнайсет", "619.250", "4.000", "35.135", "2,477.000"});
 
-    // The message stays after a valid calculation; Clear empties the boxes only.
+    // A valid calculation puts the explanation back, from its top; Clear
+    // empties the boxes only.
     ui.TypeInto(0, u"16");
     ui.TypeInto(2, u"4");
     Calculate();
     ExpectBoxes({"16.000", "10.000", "4.000", "4.000", "40.000"});
-    EXPECT_EQ(Explanation(), "Грешни данни!");
+    EXPECT_EQ(Explanation(), texts::kExplanation);
+    EXPECT_EQ(SendMessageW(ui.Control(kText1Id), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
     Clear();
     ExpectBoxes({"", "", "", "", ""});
     ExpectGiven(0, 2);
