@@ -18,4 +18,12 @@ bool HasGroupSeparator(int count, int right, const NumberFormat& format) {
     return format.repeatLastGroup && (right - boundary) % sizes.back() == 0;
 }
 
+int GroupSeparatorCount(int count, const NumberFormat& format) {
+    int separators = 0;
+    for (int right = 1; right < count; ++right) {
+        if (HasGroupSeparator(count, right, format)) ++separators;
+    }
+    return separators;
+}
+
 }  // namespace velmora

@@ -13,4 +13,7 @@ namespace velmora {
 // at all below the first size plus the minimum grouping digits.
 bool HasGroupSeparator(int count, int right, const NumberFormat& format);
 
+// How many group separators an integer part of `count` digits has.
+int GroupSeparatorCount(int count, const NumberFormat& format);
+
 }  // namespace velmora

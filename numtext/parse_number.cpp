@@ -14,14 +14,16 @@
 namespace velmora {
 namespace {
 
-// Passed over wherever they stand: what a user types between digits, and the
-// blanks that regions put between digit groups.
-bool IsBlank(char32_t ch) {
+// Passed over wherever they stand: what a user types between digits, the
+// blanks that regions put between digit groups, and the invisible marks of
+// writing direction that right-to-left languages put around a sign.
+bool IsPassedOver(char32_t ch) {
     return ch == U' ' || ch == U'\t' || ch == U'\n' || ch == U'\u00a0' || ch == U'\u202f' ||
-           ch == U'\u2009';
+           ch == U'\u2009' || ch == U'\u200e' || ch == U'\u200f' || ch == U'\u061c';
 }
 
-// A cursor over the code points of UTF-16 text that never sees a blank. A
+// A cursor over the code points of UTF-16 text that never sees what is passed
+// over. A
 // lone surrogate reads as U+FFFD, which continues no number.
 class Reader {
   public:
@@ -33,7 +35,7 @@ class Reader {
         for (;;) {
             if (pos_ >= text_.size()) return U'\0';
             const char32_t ch = Decode(length_);
-            if (!IsBlank(ch)) return ch;
+            if (!IsPassedOver(ch)) return ch;
             pos_ += length_;
         }
     }
@@ -222,6 +224,32 @@ std::vector<Token> ScanDigitsAndSeparators(Reader& in, const Symbols& symbols) {
     return tokens;
 }
 
+// Whether the one period at `period`, with only digits around it, stands
+// where the region's grouping puts its only separator, the first digit not 0.
+bool LonePeriodGroups(const std::vector<Token>& tokens, std::size_t period,
+                      const NumberFormat& format) {
+    std::size_t end = period + 1;
+    while (end < tokens.size() && tokens[end].mark == Mark::Digit) ++end;
+    for (std::size_t t = 0; t < period; ++t) {
+        if (tokens[t].mark != Mark::Digit) return false;
+    }
+    if (period == 0 || tokens[0].digit == '0') return false;
+    const int count = static_cast<int>(end - 1);
+    return HasGroupSeparator(count, static_cast<int>(end - period - 1), format) &&
+           GroupSeparatorCount(count, format) == 1;
+}
+
+// Whether a separator with a digit behind it comes next: the number could be
+// read more than one way.
+bool SeparatorThenDigit(Reader& in, const Symbols& symbols) {
+    const std::size_t at = in.Position();
+    const bool separator =
+        in.Take(symbols.decimal) || in.Take(symbols.group) || in.Take(U'.') || in.Take(U',');
+    const bool digit = separator && DecimalDigit(in.Peek(), symbols) >= 0;
+    in.Rewind(at);
+    return digit;
+}
+
 struct Mantissa {
     std::string intDigits;
     std::string fracDigits;
@@ -236,23 +264,31 @@ Mantissa ReadMantissa(Reader& in, const Symbols& symbols, const NumberFormat& fo
     const auto digitAt = [&](std::size_t i) {
         return i < tokens.size() && tokens[i].mark == Mark::Digit;
     };
+    Mantissa m;
     // Where the group separator is a period, a period groups only where it
     // cannot be the decimal point.
     bool periodsGroup = false;
     if (symbols.periodGroups) {
         int periods = 0;
+        std::size_t period = 0;
         bool decimalFollows = false;
-        for (const Token& token : tokens) {
-            if (token.mark == Mark::Decimal) {
+        for (std::size_t t = 0; t < tokens.size(); ++t) {
+            if (tokens[t].mark == Mark::Decimal) {
                 decimalFollows = true;
                 break;
             }
-            if (token.mark == Mark::Period) ++periods;
+            if (tokens[t].mark == Mark::Period) {
+                ++periods;
+                period = t;
+            }
         }
         periodsGroup = periods >= 2 || (periods == 1 && decimalFollows);
+        if (periods == 1 && !decimalFollows && LonePeriodGroups(tokens, period, format)) {
+            m.ambiguous = true;  // 4.788: 4788 as the region groups it, or 4.788
+            return m;
+        }
     }
 
-    Mantissa m;
     std::vector<std::size_t> groupMarks;  // integer digits before each group separator
     bool fraction = false;
     std::size_t i = 0;
@@ -275,9 +311,15 @@ Mantissa ReadMantissa(Reader& in, const Symbols& symbols, const NumberFormat& fo
         break;  // reading stops at this separator
     }
     m.ambiguous = i < tokens.size() && digitAt(i + 1);
+    // Separators are passed over only where they group the whole integer part
+    // as the region does: 12345,678 is no grouped number.
     const int count = static_cast<int>(m.intDigits.size());
     for (std::size_t mark : groupMarks) {
         if (!HasGroupSeparator(count, count - static_cast<int>(mark), format)) m.ambiguous = true;
+    }
+    if (!groupMarks.empty() &&
+        static_cast<int>(groupMarks.size()) != GroupSeparatorCount(count, format)) {
+        m.ambiguous = true;
     }
     in.Rewind(i == 0 ? start : tokens[i - 1].end);
     return m;
@@ -313,6 +355,9 @@ double ReadDecimal(Reader& in, const Symbols& symbols, const NumberFormat& forma
             in.Advance();
         }
         if (expDigits.empty()) in.Rewind(beforeExponent);
+        if (!expDigits.empty() && SeparatorThenDigit(in, symbols)) {
+            return std::numeric_limits<double>::quiet_NaN();  // 4e8,2
+        }
     }
     // The region's negative forms: "(2,500)", and "2,500-" where the sign trails.
     if (parenthesised) {

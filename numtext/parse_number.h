@@ -9,23 +9,27 @@
 
 namespace velmora {
 
-// Blanks, tabs, line feeds and the blanks that regions put between digit
-// groups (no-break, narrow no-break and thin spaces) are ignored wherever
-// they stand; a carriage return ends the number. Then:
+// Blanks, tabs, line feeds, the blanks that regions put between digit groups
+// (no-break, narrow no-break and thin spaces) and the marks of writing
+// direction (U+200E, U+200F, U+061C) are ignored wherever they stand; a
+// carriage return ends the number. Then:
 //  - an optional sign: "+", "-", the region's negative sign, or "(" where the
 //    region shows negatives in parentheses; where its sign trails, a "-" or
 //    its negative sign after the number makes it negative;
 //  - digits (ASCII, or the region's own) with at most one decimal separator:
 //    the period, or the region's; the region's group separator is passed over
-//    in the integer part where its grouping puts one. Where that separator is
-//    a period, a period groups only where it cannot be the decimal point: the
-//    region's decimal separator follows, or two or more periods do;
+//    in the integer part only where the whole integer part is grouped as the
+//    region groups it. Where that separator is a period, a period groups only
+//    where it cannot be the decimal point: the region's decimal separator
+//    follows, or two or more periods do; a lone period where the region's
+//    grouping would put its only separator (4.788) can be either;
 //  - an optional exponent: "e" or "E", a sign, digits.
 // Or "&H"/"&O" and a hexadecimal or octal integer. Reading stops at the first
 // character that cannot continue the number and ignores the rest; text with
 // no digit reads as 0. Where reading stops at a separator (a comma, a period,
-// the region's decimal or group separator) with a digit behind it, nobody can
-// tell which number was meant, and the result is NaN. A decimal number beyond
+// the region's decimal or group separator) with a digit behind it, or a
+// number can be read two ways, nobody can tell which number was meant, and
+// the result is NaN. A decimal number beyond
 // the range of a double reads as an infinity of its sign, one too small for
 // it as 0. Text is UTF-8 or UTF-16; anything malformed ends the number.
 double ParseNumber(std::string_view utf8, const NumberFormat& format);

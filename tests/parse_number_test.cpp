@@ -48,7 +48,8 @@ TEST(ParseNumber, ReadsTheLeadingDecimalNumber) {
 
 TEST(ParseNumber, ExponentNeedsADigit) {
     const ParseCase cases[] = {
-        {"1e", 1}, {"1e+", 1}, {"1E-", 1}, {"1ex", 1}, {"1e+x5", 1}, {"1e 2", 100}, {"1e1.5", 10},
+        {"1e", 1},    {"1e+", 1},    {"1E-", 1},      {"1ex", 1},
+        {"1e+x5", 1}, {"1e 2", 100}, {"1e1.5", kNaN}, {"1e2.48", kNaN},
     };
     for (const ParseCase& c : cases) ExpectParses(c);
 }
@@ -87,6 +88,7 @@ const NumberFormat kHiIN = Region(u".", u",", {3, 2});
 const NumberFormat kBgBG = Region(u",", u"\u00a0", {3}, 2);
 const NumberFormat kFrFR = Region(u",", u"\u202f", {3});
 const NumberFormat kSvSE = Negatives(kBgBG, NegativeStyle::LeadingSign, u"\u2212");
+const NumberFormat kPersianSign = Negatives(kEnUS, NegativeStyle::LeadingSign, u"\u200e\u2212");
 const NumberFormat kParentheses = Negatives(kBgBG, NegativeStyle::Parentheses);
 const NumberFormat kTrailingSign = Negatives(kBgBG, NegativeStyle::TrailingSignSpace);
 const NumberFormat kArabicDigits = [] {
@@ -133,7 +135,16 @@ TEST(ParseNumber, ReadsNumbersAsTheRegionWritesThem) {
         {"en-US", kEnUS, {"12,34,567.5", kNaN}},
         {"de-DE", kDeDE, {"1.234,5", 1234.5}},
         {"bg-BG", kBgBG, {"1.234,5", kNaN}},
-        {"de-DE", kDeDE, {"1.234", 1.234}},
+        {"de-DE", kDeDE, {"1.234", kNaN}},  // 1234 as grouped, or 1.234
+        {"de-DE", kDeDE, {"12.345", kNaN}},
+        {"de-DE", kDeDE, {"4.7885", 4.7885}},
+        {"de-DE", kDeDE, {"0.500", 0.5}},
+        {"de-DE", kDeDE, {"1234.567", 1234.567}},
+        {"en-US", kEnUS, {"12345,678", kNaN}},  // grouped only in part
+        {"en-US", kEnUS, {"1234,567", kNaN}},
+        {"hi-IN", kHiIN, {"9,36868", kNaN}},
+        {"bg-BG", kBgBG, {"1234 567", 1234567}},
+        {"bg-BG", kBgBG, {"4e8,2", kNaN}},
         {"en-US", kEnUS, {"1.234", 1.234}},
         {"de-DE", kDeDE, {"1.234.567", 1234567}},
         {"de-DE", kDeDE, {"1.23.4", kNaN}},
@@ -145,6 +156,9 @@ TEST(ParseNumber, ReadsNumbersAsTheRegionWritesThem) {
         {"trailing sign", kTrailingSign, {"2,500 -", -2.5}},
         {"bg-BG", kBgBG, {"2,500-", 2.5}},
         {"sv-SE", kSvSE, {"\u22122,5", -2.5}},
+        {"fa", kPersianSign, {"\u200e\u22125", -5}},
+        {"fa", kPersianSign, {"\u22125", -5}},  // typed without the direction mark
+        {"fa", kPersianSign, {"-5", -5}},
         {"bg-BG", kBgBG, {"6,928 см", 6.928}},
         {"bg-BG", kBgBG, {"1,5e3", 1500}},
         {"de-DE", kDeDE, {"1,5e3", 1500}},
