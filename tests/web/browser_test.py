@@ -269,6 +269,19 @@ class PageTest(unittest.TestCase):
                     self.calculate()
                     self.assertEqual(self.values()[0], shown, typed)
 
+    def test_negative_values_in_a_right_to_left_language(self):
+        self.open("fa")  # a direction mark before a minus sign of its own, Persian digits
+        self.click_pair(2)  # a, r: a negative base gives negative results
+        self.type_into(0, "-16")  # typed without the mark
+        self.type_into(3, "4")
+        self.calculate()
+        shown = self.browser.execute_script("""
+            const intl = new Intl.NumberFormat("fa", {minimumFractionDigits: 3});
+            return [-16, -10, -4, 4, -40].map((v) => intl.format(v));""")
+        self.assertEqual(self.values(), shown)  # as the browser writes them
+        self.calculate()  # and read back as shown
+        self.assertEqual(self.values(), shown)
+
     def test_decimal_commas_typed_in_bulgarian(self):
         self.open("bg-BG")
         self.type_into(0, "2,5")

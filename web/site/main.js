@@ -17,6 +17,13 @@
     const grouped = (value) => parts(value).some((p) => p.type === "group");
 
     const sample = parts(-123456789.5);
+    const digits = (p) => p.type === "integer" || p.type === "fraction";
+    const firstDigit = sample.findIndex(digits);
+    const lastDigit = sample.findLastIndex(digits);
+    const trailingSign = sample.findIndex((p) => p.type === "minusSign") > lastDigit;
+    // The sign with all that stands beside it: right-to-left languages put a
+    // direction mark (U+200E, U+061C) there.
+    const sign = trailingSign ? sample.slice(lastDigit + 1) : sample.slice(0, firstDigit);
     const groups = sample.filter((p) => p.type === "integer").map((p) => p.value.length);
     const first = groups.length > 1 ? groups[groups.length - 1] : 0;
     const higher = groups.length > 2 ? groups[groups.length - 2] : first;
@@ -28,12 +35,12 @@
     return {
       decimal: part(sample, "decimal", "."),
       group: first > 0 ? part(sample, "group", "") : "",
-      minus: part(sample, "minusSign", "-"),
+      minus: sign.map((p) => p.value).join("") || "-",
       zero: part(parts(0), "integer", "0").codePointAt(0),
       first,
       higher,
       minimumGrouping,
-      trailingSign: sample[sample.length - 1].type === "minusSign",
+      trailingSign,
     };
   }
 
