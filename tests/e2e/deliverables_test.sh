@@ -24,11 +24,18 @@ build() {
         { tail -n 30 "$log" >&2; fail "the $which $preset build"; }
 }
 
+# The Debian package of a tree, made as CONTRIBUTING says, where cpack installs
+# into its staging folder: under the caller's umask.
+package() {
+    local tree=$1 log=$work/cpack-$2.log
+    shift 2  # then how to run it: as another user
+    (cd "$tree/build/default" && "$@" cpack -B "$tree/build/default/deb" >"$log" 2>&1) ||
+        { cat "$log" >&2; fail "cpack in $tree"; }
+}
+
 # The files that users get, each beside its own list of checksums.
 deliverables() {
     local tree=$1 preset
-    (cd "$tree/build/default" && cpack -B "$tree/build/default/deb" >"$work/cpack.log" 2>&1) ||
-        { cat "$work/cpack.log" >&2; fail "cpack in $tree"; }
     echo build/default/qt/velmora
     echo build/default/deb/velmora.deb
     for preset in windows windows-x86; do
@@ -58,7 +65,13 @@ mkdir -p "$work/home" && chown --reference="$other" "$work/home"
     umask 077
     export TZ=Pacific/Kiritimati USER=velmora-rebuild LOGNAME=velmora-rebuild HOME=$work/home
     for preset in default windows windows-x86 web; do build "$preset" second; done
+    package "$other" second "${as_other_user[@]}"
 )
+# Debian's own checks on the package made under umask 077: no error, no warning.
+lintian --fail-on error,warning "$other/build/default/deb/velmora.deb" ||
+    fail "lintian on the package made under umask 077"
+echo "ok - the package made under umask 077 passes lintian"
+package "$root" first
 
 first=$(deliverables "$root" | sort)
 second=$(deliverables "$other" | sort)
