@@ -82,6 +82,7 @@ TEST_F(WindowLogicTest, EverySelectedPairEmptiesTheBoxesAndUnlocksItsTwo) {
     for (InputPair p = 0; p < kPairCount; ++p) {
         Calculate();  // fill the boxes (or leave them) so that emptying shows
         controls.SelectPair(p);
+        EXPECT_FALSE(controls.working.has_value());  // nor the last working
         const PairDefinition& row = PairAt(p);
         ExpectBoxes({"", "", "", "", ""});
         for (Quantity q : kAllQuantities) {
@@ -102,7 +103,9 @@ TEST_F(WindowLogicTest, EverySelectedPairEmptiesTheBoxesAndUnlocksItsTwo) {
 
 TEST_F(WindowLogicTest, ClearEmptiesTheBoxesOnly) {
     Calculate();
+    ASSERT_TRUE(controls.working.has_value());
     Clear();
+    EXPECT_FALSE(controls.working.has_value());  // its numbers are no longer shown
     ExpectBoxes({"", "", "", "", ""});
     EXPECT_EQ(PairAt(controls.pair).caption, "a, c");
     EXPECT_EQ(ReadOnlyFlags(), (Flags{false, true, false, true, true}));

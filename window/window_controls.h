@@ -3,11 +3,22 @@
 // stand-in. Texts are UTF-16, which both toolkits hold natively.
 #pragma once
 
+#include <array>
 #include <string>
 
+#include "number_format.h"
 #include "quantities.h"
+#include "solve.h"
 
 namespace velmora {
+
+// What one Calculate read and worked out.
+struct Calculation {
+    InputPair pair = -1;
+    std::array<std::u16string, kQuantityCount> texts{};  // the boxes as they were read
+    Working working{};
+    NumberFormat format{};  // the one the boxes were read and are written in
+};
 
 class WindowControls {
   public:
@@ -26,6 +37,12 @@ class WindowControls {
 
     // The explanation box (Text1(0)).
     virtual void SetExplanation(const std::u16string& text) = 0;
+
+    // Only a window that shows the working of a calculation does anything
+    // here: each Calculate shows its own; a pair change and Clear take the last
+    // one away, since its numbers are then no longer in the boxes.
+    virtual void ShowWorking(const Calculation& /*calculation*/) {}
+    virtual void ClearWorking() {}
 
   protected:
     ~WindowControls() = default;

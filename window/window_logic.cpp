@@ -31,6 +31,7 @@ void WindowLogic::Load() {
 }
 
 void WindowLogic::PairChanged() {
+    controls_.ClearWorking();
     for (Quantity q : kAllQuantities) {
         controls_.SetValueText(q, {});
         controls_.SetValueReadOnly(q, true);
@@ -50,27 +51,35 @@ void WindowLogic::CommandClicked(int index) {
 }
 
 void WindowLogic::ClearValues() {
+    controls_.ClearWorking();
     for (Quantity q : kAllQuantities) controls_.SetValueText(q, {});
 }
 
 void WindowLogic::ComputeValues() {
     // Read in the format the boxes are written in, so that shown results read
     // back as themselves.
-    const NumberFormat format = format_();
+    Calculation calculation{.pair = controls_.SelectedPair(), .format = format_()};
     QuantityValues values{};
-    for (Quantity q : kAllQuantities) values[q] = ParseNumber(controls_.ValueText(q), format);
-    const SolveResult result = Solve(controls_.SelectedPair(), values);
-    if (!result) {
+    for (Quantity q : kAllQuantities) {
+        calculation.texts[q] = controls_.ValueText(q);
+        values[q] = ParseNumber(calculation.texts[q], calculation.format);
+    }
+    calculation.working = Work(calculation.pair, values);
+    if (calculation.working.outcome != Outcome::kValid) {
         controls_.SetExplanation(Utf16(texts::kInvalidData));
         showsInvalidData_ = true;
-        return;
+    } else {
+        // The message no longer holds: the derivation comes back, from its top.
+        if (showsInvalidData_) {
+            controls_.SetExplanation(Utf16(texts::kExplanation));
+            showsInvalidData_ = false;
+        }
+        for (Quantity q : kAllQuantities) {
+            controls_.SetValueText(q,
+                                   FormatValue(calculation.working.values[q], calculation.format));
+        }
     }
-    // The message no longer holds: the derivation comes back, from its top.
-    if (showsInvalidData_) {
-        controls_.SetExplanation(Utf16(texts::kExplanation));
-        showsInvalidData_ = false;
-    }
-    for (Quantity q : kAllQuantities) controls_.SetValueText(q, FormatValue((*result)[q], format));
+    controls_.ShowWorking(calculation);
 }
 
 }  // namespace velmora

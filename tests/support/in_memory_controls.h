@@ -3,6 +3,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "texts.h"
@@ -24,6 +25,7 @@ class InMemoryControls : public WindowControls {
     std::u16string explanation = Utf16(texts::kExplanation);
     std::function<void()> onPairChanged;  // the list's selection-changed event
     int pairChangedEvents = 0;
+    std::optional<Calculation> working;  // the calculation whose working is shown
 
     std::u16string ValueText(Quantity k) const override { return boxes[k].text; }
     void SetValueText(Quantity k, const std::u16string& text) override { boxes[k].text = text; }
@@ -37,6 +39,8 @@ class InMemoryControls : public WindowControls {
         if (onPairChanged) onPairChanged();
     }
     void SetExplanation(const std::u16string& text) override { explanation = text; }
+    void ShowWorking(const Calculation& calculation) override { working = calculation; }
+    void ClearWorking() override { working.reset(); }
 
     // The user types into a box (UTF-8 here); only editable boxes take keystrokes.
     void Type(Quantity k, std::string_view text) {
