@@ -1,6 +1,7 @@
 // Arbitrary bytes through the whole calculation path: pair, five box texts,
 // ParseNumber in a regional format the input picks, Solve, FormatValue in
-// several regional formats, and every shown value read back as itself.
+// several regional formats, every shown value read back as itself, and the
+// working written out with the same numbers.
 // Aborts when an invariant of a calculation breaks, not only on a crash.
 #include <algorithm>
 #include <array>
@@ -16,7 +17,9 @@
 
 #include "format_value.h"
 #include "parse_number.h"
+#include "solution.h"
 #include "solve.h"
+#include "utf16.h"
 
 namespace {
 
@@ -178,6 +181,35 @@ void CheckFormatted(double value, const velmora::NumberFormat& format) {
     }
 }
 
+// The working written out shows the solver's numbers: each step's result is
+// what the box shows for that quantity, or the pair's test value as evaluated
+// above; and it says why exactly where the data are invalid.
+void CheckSolution(velmora::InputPair pair,
+                   const std::array<std::string_view, kQuantityCount>& boxes,
+                   const QuantityValues& given, const velmora::NumberFormat& format,
+                   const velmora::SolveResult& result, std::optional<double> test) {
+    velmora::Calculation calculation{.pair = pair, .format = format};
+    for (int k = 0; k < kQuantityCount; ++k) calculation.texts[k] = velmora::Utf16(boxes[k]);
+    calculation.working = velmora::Work(pair, given);
+    const velmora::solution::Solution solution = velmora::solution::SolutionOf(calculation);
+    Check(solution.verdict.empty() == result.has_value(), "a verdict where the data are valid");
+    Check(solution.answer.empty() != result.has_value(), "an answer where the data are invalid");
+    const auto worked = calculation.working.Steps();
+    Check(solution.Steps().size() >= worked.size(), "a step of the working is missing");
+    for (std::size_t i = 0; i < worked.size(); ++i) {
+        const std::u16string& shown = solution.steps[i].result;
+        const velmora::Term term = worked[i].term;
+        if (term == velmora::Term::kProduct || term == velmora::Term::kDiscriminant) {
+            if (test && std::isfinite(*test)) {
+                Check(shown == FormatValue(*test, format), "a step shows another test value");
+            }
+        } else if (result) {
+            Check(shown == FormatValue((*result)[static_cast<std::size_t>(term)], format),
+                  "a step shows another value than its box");
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -213,6 +245,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const velmora::PairDefinition& row = velmora::PairAt(pair);
     const std::optional<double> test = TestQuantity(pair, given);
+    CheckSolution(pair, boxes, given, format, result, test);
     if (test && !(*test > 0.0)) Check(!result, "a failed test gave a result");
     if (!result) {
         CheckRefusal(pair, given, test);

@@ -57,4 +57,49 @@ inline constexpr std::string_view kFigureDescription =
     "Равнобедрен трапец ABCD с вписана окръжност с център O; DM и CN са височините към основата "
     "AB.";
 
+// The page's worked solution below the window. "{}" stands for a quantity's
+// symbol, a number or what was typed, in the order the sentence names them.
+namespace solution {
+
+inline constexpr std::string_view kHeading = "Решение";
+inline constexpr std::string_view kBeforeFirstCalculation =
+    "Натиснете „Изчисли“ и тук ще видите решението стъпка по стъпка.";
+inline constexpr std::string_view kGiven = "Дадено: ";
+inline constexpr std::string_view kAnswer = "Отговор: ";
+
+// Why no such trapezoid exists, one sentence for each cause.
+inline constexpr std::string_view kUnreadable =
+    "Текстът „{}“ в полето {} може да се прочете като две различни числа.";
+inline constexpr std::string_view kGivenOutOfRange =
+    "Числото в полето {} е извън обхвата на числата, с които програмата смята.";
+inline constexpr std::string_view kOutOfRange =
+    "Резултатът излиза извън обхвата на числата, с които програмата смята.";
+inline constexpr std::string_view kZeroDivisor =
+    "На 0 не се дели, а основата {} е 0. Такъв трапец не съществува.";
+inline constexpr std::string_view kZeroBase =
+    "Основа, равна на 0, не е възможна. Такъв трапец не съществува.";
+inline constexpr std::string_view kOppositeSigns =
+    "Основите a и c са с различни знаци, а дължина не може да е отрицателна. Такъв трапец не "
+    "съществува.";
+inline constexpr std::string_view kHeightOverLeg =
+    "Височината 2·r е по-голяма от бедрото b, а това в трапец е невъзможно. Такъв трапец не "
+    "съществува.";
+// The same where b or r was negative, which the test lets through as its size.
+inline constexpr std::string_view kHeightOverLegInSize =
+    "|2·r| > |b|: височината е по-голяма от бедрото, а това в трапец е невъзможно. Такъв трапец "
+    "не съществува.";
+inline constexpr std::string_view kSquare =
+    "При D = 0 основите са равни (a = c), бедрата са перпендикулярни на тях и фигурата е "
+    "квадрат, а не трапец.";
+
+// The trapezoid drawn to scale, or why it is not.
+inline constexpr std::string_view kNoFigure =
+    "Няма чертеж в мащаб: дължината {} = {} не е положителна.";
+inline constexpr std::string_view kFigureTitle = "Трапецът ABCD в мащаб";
+inline constexpr std::string_view kFigureDescription =
+    "Равнобедрен трапец ABCD: долна основа a = {}, горна основа c = {}, бедра b = {} и вписана "
+    "окръжност с радиус r = {}, която допира четирите страни.";
+
+}  // namespace solution
+
 }  // namespace velmora::texts

@@ -1,0 +1,44 @@
+// The trapezoid of a calculation drawn to scale: the bases a and c as they
+// are to each other, the height 2r, the inscribed circle touching all four
+// sides, and the values beside the sides. Plain geometry, y downwards, in
+// units of the drawing, for a window to draw.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "figure.h"
+#include "number_format.h"
+#include "solve.h"
+
+namespace velmora::solution {
+
+enum class Align { Start, Middle, End };
+
+struct FigureLabel {
+    std::u16string text;
+    figure::Point at;
+    Align align;            // where x is along the text
+    figure::Anchor anchor;  // where y is across it
+};
+
+struct ScaledFigure {
+    double width, height;                  // the drawing, labels included
+    std::array<figure::Point, 4> corners;  // A, B, C, D: a from A to B at the bottom
+    figure::Point centre;                  // O
+    double radius;                         // r
+    figure::Point radiusFoot;              // where the radius from O meets a, at right angles
+    std::array<FigureLabel, 10> labels;    // A, B, C, D, O, a, b, b, c, r
+    std::u16string title, description;     // for a screen reader
+};
+
+// The first of a, b, c and r that is not a positive length, if any.
+std::optional<Quantity> FirstNonPositiveLength(const QuantityValues& values);
+
+// The figure of five valid values, or nothing where a, b, c or r is not a
+// positive length.
+std::optional<ScaledFigure> ScaledFigureOf(const QuantityValues& values,
+                                           const NumberFormat& format);
+
+}  // namespace velmora::solution
