@@ -19,6 +19,10 @@ EM_JS(void, velmora_dom_set_value, (const char* id, const char16_t* text, int le
         new TextDecoder("utf-16le").decode(HEAPU8.subarray(text, text + 2 * length));
 });
 
+EM_JS(void, velmora_dom_set_html, (const char* id, int idLength, const char* markup), {
+    document.getElementById(UTF8ToString(id, idLength)).innerHTML = UTF8ToString(markup);
+});
+
 EM_JS(void, velmora_dom_set_property, (const char* id, const char* property, int on), {
     document.getElementById(UTF8ToString(id))[UTF8ToString(property)] = !!on;
 });
@@ -61,6 +65,10 @@ std::u16string Value(const std::string& id) {
 
 void SetValue(const std::string& id, const std::u16string& text) {
     velmora_dom_set_value(id.c_str(), text.data(), static_cast<int>(text.size()));
+}
+
+void SetHtml(std::string_view id, const std::string& markup) {
+    velmora_dom_set_html(id.data(), static_cast<int>(id.size()), markup.c_str());
 }
 
 void SetReadOnly(const std::string& id, bool readOnly) {

@@ -5,11 +5,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace velmora::web::dom {
 
 std::u16string Value(const std::string& id);
 void SetValue(const std::string& id, const std::u16string& text);
+// Replaces the element's content with the markup, UTF-8 (ours, escaped).
+void SetHtml(std::string_view id, const std::string& markup);
 void SetReadOnly(const std::string& id, bool readOnly);
 void SetChecked(const std::string& id, bool checked);
 int SelectedIndex(const std::string& id);  // -1: none

@@ -2,6 +2,7 @@
 
 #include "design.h"
 #include "dom.h"
+#include "solution_html.h"
 
 namespace velmora::web {
 namespace {
@@ -54,6 +55,18 @@ void PageControls::SelectPair(InputPair pair) {
 
 void PageControls::SetExplanation(const std::u16string& text) {
     dom::SetValue(Id(Name::Text1, 0), text);
+}
+
+void PageControls::ShowWorking(const Calculation& calculation) {
+    dom::SetHtml(kSolutionBodyId, SolutionHtml(solution::SolutionOf(calculation)));
+    showsWorking_ = true;
+}
+
+// The page starts with the first line, so start-up writes nothing here.
+void PageControls::ClearWorking() {
+    if (!showsWorking_) return;
+    dom::SetHtml(kSolutionBodyId, BeforeFirstCalculationHtml());
+    showsWorking_ = false;
 }
 
 void BindPageEvents() {

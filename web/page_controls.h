@@ -28,10 +28,14 @@ class PageControls final : public WindowControls {
     InputPair SelectedPair() const override;
     void SelectPair(InputPair pair) override;
     void SetExplanation(const std::u16string& text) override;
+    // The working shows below the window, in the solution section.
+    void ShowWorking(const Calculation& calculation) override;
+    void ClearWorking() override;
 
   private:
     std::function<void()> pairChanged_;
-    InputPair shownPair_ = -1;  // the entry last announced as selected
+    InputPair shownPair_ = -1;   // the entry last announced as selected
+    bool showsWorking_ = false;  // the solution section holds a working, not its first line
 };
 
 // Hears the buttons and the list, and puts the focus on the first control in

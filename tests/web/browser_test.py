@@ -3,11 +3,13 @@
 WebDriver with real clicks and key presses, served from the built folder on
 127.0.0.1. Usage: browser_test.py <site folder> [unittest arguments]"""
 
+import base64
 import functools
 import http.server
 import json
 import os
 import pathlib
+import re
 import shutil
 import sys
 import tempfile
@@ -27,6 +29,7 @@ AXE = pathlib.Path(__file__).resolve().parent / "node_modules/axe-core/axe.min.j
 
 CAPTION = "www.example.org\u00a0 вписана окръжност в трапец"  # HTML shows both blanks so
 INVALID = "Грешни данни!"
+BEFORE_CALCULATION = "Натиснете „Изчисли“ и тук ще видите решението стъпка по стъпка."
 FIGURE = ["16", "10", "4", "4", "40"]  # a, b, c, r, P of the start-up figure
 RESULTS = ["16.000", "10.000", "4.000", "4.000", "40.000"]
 PAIRS = [(0, 1), (0, 2), (0, 3), (0, 4), (1, 2), (1, 3), (2, 3), (2, 4), (3, 4)]
@@ -220,6 +223,73 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.browser.execute_script(
             "return document.getElementById('Text1_0').scrollTop"), 0)
 
+    def solution(self):
+        """The section's paragraphs and steps, as text."""
+        return self.browser.execute_script("""
+            const section = document.querySelector("section#solution");
+            const texts = (selector) => [...section.querySelectorAll(selector)].map((e) => e.textContent);
+            return {paragraphs: texts("p"), steps: texts("ol > li"), figures: texts("svg").length,
+                    live: section.getAttribute("aria-live")};""")
+
+    def test_the_working_says_why_the_data_are_invalid(self):
+        self.open("bg-BG")
+        before = self.solution()
+        self.assertEqual(before["paragraphs"], [BEFORE_CALCULATION])
+        self.assertEqual(before["live"], "polite")
+        self.click_pair(0)  # a, b: 25 and 10 give c = -5
+        self.type_into(0, "25")
+        self.type_into(1, "10")
+        self.calculate()
+        self.assertEqual(self.explanation(), INVALID)  # the window itself says only that
+        self.assertEqual(self.browser.switch_to.active_element.get_attribute("id"), "Command1_0")
+        shown = self.solution()
+        self.assertEqual(shown["steps"], [
+            "c = 2·b − a = 2·10,000 − 25,000 = -5,000", "P = 4·b = 4·10,000 = 40,000",
+            "a·c = 25,000·(-5,000) = -125,000 ≤ 0"])
+        self.assertEqual(shown["paragraphs"], [
+            "Дадено: a = 25,000; b = 10,000.",
+            "Основите a и c са с различни знаци, а дължина не може да е отрицателна. "
+            "Такъв трапец не съществува."])
+        self.assertEqual(shown["figures"], 0)
+        self.element("Command1_1").click()  # Clear: those numbers are gone
+        self.assertEqual(self.solution()["paragraphs"], [BEFORE_CALCULATION])
+
+    def test_the_working_draws_the_trapezoid_to_scale(self):
+        self.open("bg-BG")
+        self.type_into(0, "9")  # a : c = 9 : 4, r = 3
+        self.calculate()
+        shown = self.solution()
+        self.assertEqual(len(shown["steps"]), 4)
+        self.assertEqual(shown["steps"][3], "r = √(a·c) / 2 = √36,000 / 2 = 3,000")
+        self.assertEqual(shown["figures"], 1)
+        figure = self.browser.execute_script("""
+            const svg = document.querySelector("section#solution svg");
+            const corners = [...svg.querySelector("polygon").points].map((p) => [p.x, p.y]);
+            const circle = svg.querySelector("circle");
+            return {corners, cx: circle.cx.baseVal.value, cy: circle.cy.baseVal.value,
+                    r: circle.r.baseVal.value, title: svg.querySelector("title").textContent,
+                    width: svg.getBoundingClientRect().width};""")
+        (ax, ay), (bx, by), (cx, cy), (dx, dy) = figure["corners"]
+        self.assertAlmostEqual((bx - ax) / (cx - dx), 9 / 4, places=2)  # a : c
+        self.assertAlmostEqual((ay - dy) / (bx - ax), 6 / 9, places=2)  # 2r : a
+        self.assertAlmostEqual(figure["cy"] - figure["r"], dy, places=1)  # touches c
+        self.assertAlmostEqual(figure["cy"] + figure["r"], ay, places=1)  # touches a
+        self.assertEqual((ay, cy), (by, dy))
+        self.assertEqual(figure["title"], "Трапецът ABCD в мащаб")
+        self.assertGreater(figure["width"], 300)  # fitted to the section
+        self.click_pair(2)  # another pair: the working of the last one is gone
+        self.assertEqual(self.solution()["paragraphs"], [BEFORE_CALCULATION])
+
+    def test_printed_on_one_page(self):
+        self.open("bg-BG")
+        self.type_into(0, "9")  # a square: the tallest figure
+        self.type_into(2, "9")
+        self.calculate()
+        self.assertEqual(len(self.solution()["steps"]), 4)
+        pdf = base64.b64decode(self.browser.execute_cdp_cmd("Page.printToPDF", {
+            "paperWidth": 8.27, "paperHeight": 11.69})["data"])  # A4
+        self.assertEqual(len(re.findall(rb"/Type\s*/Page[^s]", pdf)), 1)
+
     def test_keyboard(self):
         self.open()
         order = ["Command1_0", "Command1_1", "List1"] + [f"Text2_{k}" for k in range(5)]
@@ -336,6 +406,7 @@ class PageTest(unittest.TestCase):
                           mobile=phone)
                 for id, name in NAMES.items():
                     self.assertEqual(self.element(id).accessible_name, name, id)
+                self.calculate()  # the working below, with its figure
                 self.browser.execute_script(AXE.read_text())
                 violations = self.browser.execute_async_script("""
                     const done = arguments[arguments.length - 1];

@@ -2,34 +2,13 @@
 
 #include "figure.h"
 #include "markup.h"
+#include "svg.h"
 
 namespace velmora::web {
-namespace {
 
-using figure::Anchor;
-
-std::string Attribute(std::string_view name, const std::string& value) {
-    return " " + std::string(name) + "=\"" + value + "\"";
-}
-
-std::string At(std::string_view x, std::string_view y, figure::Point p) {
-    return Attribute(x, Number(p.x)) + Attribute(y, Number(p.y));
-}
-
-// Where SVG's text stands against its y, as the figure's anchors say.
-std::string_view Baseline(Anchor anchor) {
-    switch (anchor) {
-        case Anchor::Top:
-            return "text-before-edge";
-        case Anchor::Middle:
-            return "central";
-        case Anchor::Bottom:
-            return "text-after-edge";
-    }
-    return "auto";
-}
-
-}  // namespace
+using svg::At;
+using svg::Attribute;
+using svg::Baseline;
 
 std::string FigureSvg(const design::Control& picture) {
     const figure::Drawing& drawing = figure::Trapezoid();

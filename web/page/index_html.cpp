@@ -4,6 +4,8 @@
 #include "figure_svg.h"
 #include "markup.h"
 #include "page.h"
+#include "solution_html.h"
+#include "texts.h"
 
 namespace velmora::web {
 namespace {
@@ -123,7 +125,14 @@ std::string IndexHtml() {
     for (const design::Control& control : design::kControls) {
         if (!control.inFrame) html += Element(control, headingWritten) + "\n";
     }
-    return html + "</main>\n</body>\n</html>\n";
+    html += "</main>\n";
+    // Below the window, the working of the last calculation, read out politely.
+    html +=
+        "<section id=\"solution\" aria-labelledby=\"solution-heading\" aria-live=\"polite\">"
+        "<h2 id=\"solution-heading\">" +
+        Escaped(texts::solution::kHeading) + "</h2>\n<div id=\"" + std::string(kSolutionBodyId) +
+        "\">" + BeforeFirstCalculationHtml() + "</div>\n</section>\n";
+    return html + "</body>\n</html>\n";
 }
 
 }  // namespace velmora::web

@@ -43,6 +43,10 @@ std::string DesignStylesheet() {
            ";background:" + CssColour(window.background) +
            ";color:" + CssColour(design::kTextOnDesignedColour) + ";font-family:" + FontFamilies() +
            ";font-size:" + CssLength(layout::PixelsOfPoints(design::kFont.points)) + "}\n";
+    // The solution below: as wide as the window, in its font, ink on paper.
+    css += "#solution{width:" + CssLength(width) + ";font-family:" + FontFamilies() +
+           ";font-size:" + CssLength(layout::PixelsOfPoints(design::kFont.points)) +
+           ";background:" + CssColour(figure::kPaper) + ";color:" + CssColour(figure::kInk) + "}\n";
     for (const design::Control& control : design::kControls) {
         css += Selector(control) + "{" + Place(control.rect);
         if (control.background) css += ";background:" + CssColour(*control.background);
