@@ -253,6 +253,14 @@ class PageTest(unittest.TestCase):
         self.assertEqual(shown["figures"], 0)
         self.element("Command1_1").click()  # Clear: those numbers are gone
         self.assertEqual(self.solution()["paragraphs"], [BEFORE_CALCULATION])
+        # What was typed is quoted as text, never as markup.
+        self.type_into(0, "1.234,5<i>x</i>")
+        self.type_into(1, "10")
+        self.calculate()
+        self.assertEqual(self.solution()["paragraphs"][-1],
+                         "Текстът „1.234,5<i>x</i>“ в полето a може да се прочете като две "
+                         "различни числа.")
+        self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "#solution i"), [])
 
     def test_the_working_draws_the_trapezoid_to_scale(self):
         self.open("bg-BG")
@@ -457,6 +465,7 @@ class PageTest(unittest.TestCase):
         self.wait_until_ready()
         self.calculate()
         self.assertEqual(self.values(), RESULTS)
+        self.assertEqual(len(self.solution()["steps"]), 4)  # the working too
         self.assertEqual(self.browser.title, CAPTION)
 
     @classmethod
