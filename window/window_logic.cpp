@@ -58,12 +58,13 @@ void WindowLogic::ClearValues() {
 void WindowLogic::ComputeValues() {
     // Read in the format the boxes are written in, so that shown results read
     // back as themselves.
-    Calculation calculation{.pair = controls_.SelectedPair(), .format = format_()};
+    Calculation calculation{.format = format_()};
     QuantityValues values{};
     for (Quantity q : kAllQuantities) {
         calculation.texts[q] = controls_.ValueText(q);
         values[q] = ParseNumber(calculation.texts[q], calculation.format);
     }
+    calculation.pair = controls_.SelectedPair();
     calculation.working = Work(calculation.pair, values);
     if (calculation.working.outcome != Outcome::kValid) {
         controls_.SetExplanation(Utf16(texts::kInvalidData));
