@@ -31,24 +31,13 @@ constexpr std::array<std::array<Formula, 4>, kPairCount> kFormulas{{
       {Term::kC, "2·{b} − {a}"}}},
 }};
 
-// The term an operand's letter names.
+// The term an operand's letter names: a quantity's symbol, x or D.
 Term OperandTerm(char letter) {
-    switch (letter) {
-        case 'a':
-            return Term::kA;
-        case 'b':
-            return Term::kB;
-        case 'c':
-            return Term::kC;
-        case 'r':
-            return Term::kR;
-        case 'P':
-            return Term::kP;
-        case 'x':
-            return Term::kProduct;
-        default:
-            return Term::kDiscriminant;
+    if (letter == 'x') return Term::kProduct;
+    for (Quantity q : kAllQuantities) {
+        if (QuantitySymbol(q).front() == letter) return TermOf(q);
     }
+    return Term::kDiscriminant;
 }
 
 // The value of a term as the working has it: a quantity's, or a test's.
