@@ -48,8 +48,8 @@ TEST(ParseNumber, ReadsTheLeadingDecimalNumber) {
 
 TEST(ParseNumber, ExponentNeedsADigit) {
     const ParseCase cases[] = {
-        {"1e", 1},    {"1e+", 1},    {"1E-", 1},      {"1ex", 1},
-        {"1e+x5", 1}, {"1e 2", 100}, {"1e1.5", kNaN}, {"1e2.48", kNaN},
+        {"1e", 1},     {"1e+", 1},      {"1E-", 1},       {"1ex", 1},      {"1e+x5", 1},
+        {"1e 2", 100}, {"1e1.5", kNaN}, {"1e2.48", kNaN}, {"1e1,5", kNaN},
     };
     for (const ParseCase& c : cases) ExpectParses(c);
 }
@@ -87,6 +87,7 @@ const NumberFormat kDeDE = Region(u",", u".", {3});
 const NumberFormat kHiIN = Region(u".", u",", {3, 2});
 const NumberFormat kBgBG = Region(u",", u"\u00a0", {3}, 2);
 const NumberFormat kFrFR = Region(u",", u"\u202f", {3});
+const NumberFormat kDeCH = Region(u".", u"\u2019", {3});
 const NumberFormat kSvSE = Negatives(kBgBG, NegativeStyle::LeadingSign, u"\u2212");
 const NumberFormat kPersianSign = Negatives(kEnUS, NegativeStyle::LeadingSign, u"\u200e\u2212");
 const NumberFormat kParentheses = Negatives(kBgBG, NegativeStyle::Parentheses);
@@ -145,6 +146,9 @@ TEST(ParseNumber, ReadsNumbersAsTheRegionWritesThem) {
         {"hi-IN", kHiIN, {"9,36868", kNaN}},
         {"bg-BG", kBgBG, {"1234 567", 1234567}},
         {"bg-BG", kBgBG, {"4e8,2", kNaN}},
+        {"bg-BG", kBgBG, {"4e8.2", kNaN}},
+        {"ar", kArabicDigits, {"4e8\u066b2", kNaN}},
+        {"de-CH", kDeCH, {"4e8\u20192", kNaN}},
         {"en-US", kEnUS, {"1.234", 1.234}},
         {"de-DE", kDeDE, {"1.234.567", 1234567}},
         {"de-DE", kDeDE, {"1.23.4", kNaN}},
@@ -159,6 +163,9 @@ TEST(ParseNumber, ReadsNumbersAsTheRegionWritesThem) {
         {"fa", kPersianSign, {"\u200e\u22125", -5}},
         {"fa", kPersianSign, {"\u22125", -5}},  // typed without the direction mark
         {"fa", kPersianSign, {"-5", -5}},
+        {"plain", kPlain, {"-\u200e5", -5}},  // each direction mark, wherever it stands
+        {"plain", kPlain, {"\u200f-5", -5}},
+        {"plain", kPlain, {"1\u061c6", 16}},
         {"bg-BG", kBgBG, {"6,928 см", 6.928}},
         {"bg-BG", kBgBG, {"1,5e3", 1500}},
         {"de-DE", kDeDE, {"1,5e3", 1500}},

@@ -123,6 +123,7 @@ TEST_F(WindowLogicTest, InvalidDataKeepsTheBoxesAndAValidCalculationEndsTheMessa
     controls.Type(kLegB, "10");
     Calculate();
     ExpectBoxes({"16.000", "10.000", "4.000", "4.000", "40.000"});
+    EXPECT_EQ(controls.explanationWrites, 0);  // the pupil's place in it stays
 
     controls.Type(kBaseA, "25");
     Calculate();
@@ -140,6 +141,11 @@ TEST_F(WindowLogicTest, InvalidDataKeepsTheBoxesAndAValidCalculationEndsTheMessa
     Calculate();
     ExpectBoxes({"16.000", "10.000", "4.000", "4.000", "40.000"});
     EXPECT_TRUE(ShowsExplanation());
+    // The message, then the explanation put back once; the next valid
+    // calculation leaves it where the pupil has scrolled it.
+    EXPECT_EQ(controls.explanationWrites, 2);
+    Calculate();
+    EXPECT_EQ(controls.explanationWrites, 2);
 }
 
 struct Session {

@@ -23,6 +23,7 @@ class InMemoryControls : public WindowControls {
     std::array<bool, kQuantityCount> checks{};
     InputPair pair = -1;  // the list has no selection until Load selects one
     std::u16string explanation = Utf16(texts::kExplanation);
+    int explanationWrites = 0;            // each write scrolls the box back to its top
     std::function<void()> onPairChanged;  // the list's selection-changed event
     int pairChangedEvents = 0;
     std::optional<Calculation> working;  // the calculation whose working is shown
@@ -38,7 +39,10 @@ class InMemoryControls : public WindowControls {
         ++pairChangedEvents;
         if (onPairChanged) onPairChanged();
     }
-    void SetExplanation(const std::u16string& text) override { explanation = text; }
+    void SetExplanation(const std::u16string& text) override {
+        explanation = text;
+        ++explanationWrites;
+    }
     void ShowWorking(const Calculation& calculation) override { working = calculation; }
     void ClearWorking() override { working.reset(); }
 

@@ -228,8 +228,8 @@ class PageTest(unittest.TestCase):
         return self.browser.execute_script("""
             const section = document.querySelector("section#solution");
             const texts = (selector) => [...section.querySelectorAll(selector)].map((e) => e.textContent);
-            return {paragraphs: texts("p"), steps: texts("ol > li"), figures: texts("svg").length,
-                    live: section.getAttribute("aria-live")};""")
+            return {paragraphs: texts("p"), steps: texts("ol > li"), lists: texts("ol").length,
+                    figures: texts("svg").length, live: section.getAttribute("aria-live")};""")
 
     def test_the_working_says_why_the_data_are_invalid(self):
         self.open("bg-BG")
@@ -261,6 +261,7 @@ class PageTest(unittest.TestCase):
                          "Текстът „1.234,5<i>x</i>“ в полето a може да се прочете като две "
                          "различни числа.")
         self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "#solution i"), [])
+        self.assertEqual(self.solution()["lists"], 0)  # no step is worked from it
 
     def test_the_working_draws_the_trapezoid_to_scale(self):
         self.open("bg-BG")
@@ -269,6 +270,9 @@ class PageTest(unittest.TestCase):
         shown = self.solution()
         self.assertEqual(len(shown["steps"]), 4)
         self.assertEqual(shown["steps"][3], "r = √(a·c) / 2 = √36,000 / 2 = 3,000")
+        self.assertEqual(shown["paragraphs"], [
+            "Дадено: a = 9,000; c = 4,000.",
+            "Отговор: a = 9,000; b = 6,500; c = 4,000; r = 3,000; P = 26,000."])
         self.assertEqual(shown["figures"], 1)
         figure = self.browser.execute_script("""
             const svg = document.querySelector("section#solution svg");
@@ -287,6 +291,14 @@ class PageTest(unittest.TestCase):
         self.assertGreater(figure["width"], 300)  # fitted to the section
         self.click_pair(2)  # another pair: the working of the last one is gone
         self.assertEqual(self.solution()["paragraphs"], [BEFORE_CALCULATION])
+        self.type_into(0, "-16")  # valid, but no length to draw
+        self.type_into(3, "4")
+        self.calculate()
+        shown = self.solution()
+        self.assertEqual(shown["paragraphs"][1:], [
+            "Отговор: a = -16,000; b = -10,000; c = -4,000; r = 4,000; P = -40,000.",
+            "Няма чертеж в мащаб: дължината a = -16,000 не е положителна."])
+        self.assertEqual((len(shown["steps"]), shown["figures"]), (3, 0))
 
     def test_printed_on_one_page(self):
         self.open("bg-BG")
