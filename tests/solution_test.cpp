@@ -223,18 +223,14 @@ TEST(Solution, WritesEachPairsStepsWithTheSolversNumbers) {
          "Числото в полето a е извън обхвата на числата, с които програмата смята."},
     };
     const SolutionCase english{
-        "a, c",
-        "1234.5",
-        "0.5",
+        {"a, c", "1234.5", "0.5"},
         "Дадено: a = 1,234.500; c = 0.500.",
         {"b = (a + c) / 2 = (1,234.500 + 0.500) / 2 = 617.500", "P = 4·b = 4·617.500 = 2,470.000",
          "a·c = 1,234.500·0.500 = 617.250 > 0", "r = √(a·c) / 2 = √617.250 / 2 = 12.422"},
         ""};
 
     // Where the region writes negatives in parentheses, they need no more of them.
-    const SolutionCase parentheses{"a, r",
-                                   "-16",
-                                   "4",
+    const SolutionCase parentheses{{"a, r", "-16", "4"},
                                    "Дадено: a = (16.000); r = 4.000.",
                                    {"c = 4·r² / a = 4·4.000² / (16.000) = (4.000)",
                                     "b = (a + c) / 2 = ((16.000) + (4.000)) / 2 = (10.000)",
