@@ -1,6 +1,7 @@
 #include "scaled_figure.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "format_value.h"
 #include "sentence.h"
@@ -17,6 +18,8 @@ constexpr double kRoomAbove = 36;
 constexpr double kRoomBelow = 36;
 // Labels clear the lines and corners by this much.
 constexpr double kClearance = 6;
+// Half a label's height, its line a little higher than its size.
+constexpr double kHalfLabel = 0.6 * kLabelSize;
 // A value longer than this would not fit beside a leg: the label is then the
 // symbol alone, and the value stays in the description and the answer.
 constexpr std::size_t kLongestValueLabel = 10;
@@ -31,6 +34,13 @@ std::u16string ValueLabel(Quantity q, const std::u16string& value) {
 }
 
 }  // namespace
+
+FigureFit FitInto(const ScaledFigure& figure, double left, double top, double width,
+                  double height) {
+    const double scale = std::min(width / figure.width, height / figure.height);
+    return {scale, left + (width - figure.width * scale) / 2,
+            top + (height - figure.height * scale) / 2};
+}
 
 std::optional<Quantity> FirstNonPositiveLength(const QuantityValues& values) {
     for (Quantity q : {kBaseA, kLegB, kBaseC, kRadiusR}) {
@@ -59,7 +69,9 @@ std::optional<ScaledFigure> ScaledFigureOf(const QuantityValues& values,
     const figure::Point C{middle + c / 2, top};
     const figure::Point D{middle - c / 2, top};
     const figure::Point O{middle, top + r};
-    const double legMiddleX = (a + c) / 4;
+    // A leg's label beside its middle, clear of the leg at the label's upper
+    // and lower edges too, where the slanted leg comes nearer.
+    const double legLabelX = (a + c) / 4 + kClearance + kHalfLabel * std::fabs(a - c) / (4 * r);
 
     using figure::Anchor;
     ScaledFigure drawing{
@@ -80,11 +92,11 @@ std::optional<ScaledFigure> ScaledFigureOf(const QuantityValues& values,
              Align::Middle,
              Anchor::Top},
             {ValueLabel(kLegB, shown[kLegB]),
-             {middle - legMiddleX - kClearance, O.y},
+             {middle - legLabelX, O.y},
              Align::End,
              Anchor::Middle},
             {ValueLabel(kLegB, shown[kLegB]),
-             {middle + legMiddleX + kClearance, O.y},
+             {middle + legLabelX, O.y},
              Align::Start,
              Anchor::Middle},
             {ValueLabel(kBaseC, shown[kBaseC]),

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "design.h"
 #include "figure.h"
 #include "number_format.h"
 #include "solve.h"
@@ -15,6 +16,10 @@
 namespace velmora::solution {
 
 enum class Align { Start, Middle, End };
+
+// The labels' size in units of the drawing: the window's font, as many units
+// as it has pixels at 96 DPI. A window draws them scaled with the drawing.
+inline constexpr double kLabelSize = layout::PixelsOfPoints(design::kFont.points);
 
 struct FigureLabel {
     std::u16string text;
@@ -32,6 +37,14 @@ struct ScaledFigure {
     std::array<FigureLabel, 10> labels;    // A, B, C, D, O, a, b, b, c, r
     std::u16string title, description;     // for a screen reader
 };
+
+// The drawing scaled to fit a box, its proportions kept, centred in it: where
+// a window draws each point, in its own units.
+struct FigureFit {
+    double scale, left, top;
+    figure::Point At(figure::Point p) const { return {left + p.x * scale, top + p.y * scale}; }
+};
+FigureFit FitInto(const ScaledFigure& figure, double left, double top, double width, double height);
 
 // The first of a, b, c and r that is not a positive length, if any.
 std::optional<Quantity> FirstNonPositiveLength(const QuantityValues& values);

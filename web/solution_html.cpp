@@ -65,8 +65,8 @@ std::string ScaledFigureSvg(const solution::ScaledFigure& figure) {
     svg += "<circle" + At("cx", "cy", figure.centre) +
            Attribute("r", Number(1.5 * figure::kDotRadius)) + Attribute("fill", ink) + "/>";
 
-    svg += "<g" + Attribute("fill", ink) +
-           Attribute("font-size", Number(layout::PixelsOfPoints(design::kFont.points))) + ">";
+    svg +=
+        "<g" + Attribute("fill", ink) + Attribute("font-size", Number(solution::kLabelSize)) + ">";
     for (const solution::FigureLabel& label : figure.labels) {
         svg += "<text" + At("x", "y", label.at) +
                Attribute("text-anchor", std::string(TextAnchor(label.align))) +

@@ -253,6 +253,22 @@ struct Window {
 
 inline constexpr Window kWindow{"Velmora", 6975, 6450, kWindowColour, texts::kWindowCaption};
 
+// The working of the last calculation, in the room that a desktop window
+// gains right of the calculator when it is widened: a sunken sheet from the
+// top of the client area to its bottom, in the system's window colours, with
+// the heading, the lines (which scroll) and the trapezoid to scale below them.
+struct WorkingPane {
+    int margin;        // twips between the sheet and the calculator or the window's edges
+    int minimumWidth;  // twips of the narrowest sheet worth showing; narrower, none is
+    int border;        // pixels at 96 DPI of the sheet's sunken edge
+    int padding;       // twips inside the edge
+    int headingHeight;
+    int gap;            // twips between the heading, the lines and the figure
+    int figurePercent;  // the most of the sheet's height that the figure may take
+};
+
+inline constexpr WorkingPane kWorkingPane{120, 4800, 2, 120, 375, 120, 50};
+
 // One font for the window and every control in it: Times New Roman, or where
 // a system has none, a metric-compatible twin or another serif with Cyrillic.
 struct Font {
