@@ -14,9 +14,12 @@ inline QColor ToQColor(Colour colour) {
     return QColor(colour.red, colour.green, colour.blue);
 }
 
-inline QRect ToQRect(layout::TwipRect twips) {
-    const layout::PixelRect r = layout::ToPixels(twips);
+inline QRect ToQRectOfPixels(layout::PixelRect r) {
     return QRect(r.left, r.top, r.width, r.height);
+}
+
+inline QRect ToQRect(layout::TwipRect twips) {
+    return ToQRectOfPixels(layout::ToPixels(twips));
 }
 
 }  // namespace velmora

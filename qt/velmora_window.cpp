@@ -14,6 +14,7 @@
 #include "control_factory.h"
 #include "qt_design.h"
 #include "qt_text.h"
+#include "saved_placement.h"
 
 namespace velmora {
 namespace {
@@ -42,7 +43,11 @@ VelmoraWindow::VelmoraWindow(QWidget* parent)
     PresentAs(this, QAccessible::Window);  // before anything asks for its interface
     setObjectName(ToQString(design::kWindow.name));
     setWindowTitle(ToQString(design::kWindow.caption));
-    setFixedSize(ToQRect({0, 0, design::kWindow.widthTwips, design::kWindow.heightTwips}).size());
+    // As designed, and no smaller; wider, the working stands beside the controls.
+    const QSize designed =
+        ToQRect({0, 0, design::kWindow.widthTwips, design::kWindow.heightTwips}).size();
+    setMinimumSize(designed);
+    resize(designed);
     FillBackground(this, design::kWindow.background);
     setFont(WindowFont());
 
@@ -50,6 +55,7 @@ VelmoraWindow::VelmoraWindow(QWidget* parent)
     ChainTabOrder();
     BindEvents();
     logic_.Load();
+    RestorePlacement(*this);
 }
 
 void VelmoraWindow::CreateControls() {
@@ -90,6 +96,16 @@ void VelmoraWindow::BindEvents() {
 void VelmoraWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LocaleChange) numberFormat_ = SystemNumberFormat();
     QWidget::changeEvent(event);
+}
+
+void VelmoraWindow::resizeEvent(QResizeEvent* event) {
+    working_.LayOut();
+    QWidget::resizeEvent(event);
+}
+
+void VelmoraWindow::closeEvent(QCloseEvent* event) {
+    SavePlacement(*this);
+    QWidget::closeEvent(event);
 }
 
 QWidget* VelmoraWindow::Widget(design::Name name, int index) const {
@@ -140,6 +156,14 @@ void VelmoraWindow::SelectPair(InputPair pair) {
 
 void VelmoraWindow::SetExplanation(const std::u16string& text) {
     Explanation()->setPlainText(ToQString(text));
+}
+
+void VelmoraWindow::ShowWorking(const Calculation& calculation) {
+    working_.Show(solution::SolutionOf(calculation));
+}
+
+void VelmoraWindow::ClearWorking() {
+    working_.Show(std::nullopt);
 }
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 // The main window: Qt widgets made from the design table, bound to the
-// window logic.
+// window logic, and the working of each calculation beside them where the
+// window is widened.
 #pragma once
 
 #include <QWidget>
@@ -9,6 +10,7 @@
 #include "qt_number_format.h"
 #include "window_controls.h"
 #include "window_logic.h"
+#include "working_pane.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -26,6 +28,8 @@ class VelmoraWindow : public QWidget, private WindowControls {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void CreateControls();
@@ -45,9 +49,12 @@ class VelmoraWindow : public QWidget, private WindowControls {
     InputPair SelectedPair() const override;
     void SelectPair(InputPair pair) override;
     void SetExplanation(const std::u16string& text) override;
+    void ShowWorking(const Calculation& calculation) override;
+    void ClearWorking() override;
 
     std::array<QWidget*, design::kControlCount> widgets_{};  // in the table's order
     QButtonGroup* commands_ = nullptr;
+    WorkingPane working_{this};  // beside the controls, where the window is wide enough
 
     // Regional settings, read again when the system reports a change.
     NumberFormat numberFormat_ = SystemNumberFormat();

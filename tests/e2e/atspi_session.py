@@ -8,6 +8,7 @@ import sys
 import time
 
 import pyatspi
+from Xlib import display
 
 KEY_DOWN, KEY_HOME, KEY_TAB = 0xFF54, 0xFF50, 0xFF09
 STARTUP_FIGURE = ["16.000", "10.000", "4.000", "4.000", "40.000"]
@@ -149,6 +150,33 @@ def scenarios(app, calc):
     calc.press(calc.calculate)
     calc.expect_values(grouped, "Calculate again")
     yield "a grouped result reads back as shown"
+
+    # Widened, the window shows the working of the last calculation beside the
+    # controls; narrowed again, no longer.
+    resize_window(900, 600)
+    wait_for("the working", lambda: text_of(find(app, pyatspi.ROLE_TEXT, "Решение")).startswith(
+        "Дадено: a = 1,234.500; c = 4.000.\n1. b = (a + c) / 2 = (1,234.500 + 4.000) / 2"))
+    working = find(app, pyatspi.ROLE_TEXT, "Решение")
+    assert working.getState().contains(pyatspi.STATE_SHOWING)
+    figure = find(app, pyatspi.ROLE_IMAGE, "Трапецът ABCD в мащаб")
+    assert figure.description.startswith("Равнобедрен трапец ABCD: долна основа a = 1,234.500")
+    check_tree(app)
+    resize_window(465, 430)
+    wait_for("the working gone", lambda: not any(
+        n is not None and n.name == "Решение" and n.getState().contains(pyatspi.STATE_SHOWING)
+        for n in pyatspi.findAllDescendants(app, lambda n: n is not None)))
+    yield "the working beside a widened window"
+
+
+def resize_window(width, height):
+    """As a window manager would, where none runs: the program's X window resized."""
+    x = display.Display()
+    for window in x.screen().root.query_tree().children:
+        name = window.get_full_property(x.intern_atom("_NET_WM_NAME"), x.intern_atom("UTF8_STRING"))
+        if name and name.value.decode("utf-8").endswith("вписана окръжност в трапец"):
+            window.configure(width=width, height=height)
+    x.sync()
+    x.close()
 
 
 def main():

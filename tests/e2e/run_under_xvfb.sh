@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command on a fresh Xvfb display (a free number, -noreset) with a
-# private D-Bus session, where the accessibility bus starts on demand.
+# private D-Bus session, where the accessibility bus starts on demand, and a
+# configuration folder of its own: the programs it starts never read or
+# write the user's settings.
 set -euo pipefail
 
 display=
@@ -20,4 +22,7 @@ done
 
 export DISPLAY=":$display"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+settings=$(mktemp -d)
+trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$settings"' EXIT
+export XDG_CONFIG_HOME="$settings"
 dbus-run-session -- "$@"

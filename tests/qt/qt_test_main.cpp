@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "application.h"
 
@@ -9,6 +10,9 @@ int main(int argc, char* argv[]) {
     // Offscreen unless told otherwise, so that a plain ctest needs no display,
     // listing the tests included.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings of their own, never the user's.
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication app(argc, argv);
     velmora::ConfigureApplication(app);
     ::testing::InitGoogleTest(&argc, argv);

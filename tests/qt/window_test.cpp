@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTest>
 #include <algorithm>
 #include <array>
@@ -83,7 +84,8 @@ class WindowTest : public ::testing::Test {
     VelmoraWindow window;
 };
 
-TEST_F(WindowTest, ControlsStandWhereDesigned) {
+// Every control where the design puts it, worked out by hand from its twips.
+void ExpectControlsWhereDesigned(const QWidget& window) {
     struct Placement {
         const char* name;
         QRect rect;
@@ -99,13 +101,17 @@ TEST_F(WindowTest, ControlsStandWhereDesigned) {
         {"Check1_3", {8, 88, 49, 27}},      {"Text2_3", {56, 88, 81, 27}},
         {"Check1_4", {8, 112, 49, 27}},     {"Text2_4", {56, 112, 81, 27}},
     };
-    EXPECT_EQ(window.size(), QSize(465, 430));
-    EXPECT_EQ(window.objectName(), QStringLiteral("Velmora"));
     for (const Placement& p : placements) {
-        QWidget* widget = Find(QString::fromLatin1(p.name));
-        ASSERT_NE(widget, nullptr);
+        const auto* widget = window.findChild<QWidget*>(QString::fromLatin1(p.name));
+        ASSERT_NE(widget, nullptr) << p.name;
         EXPECT_EQ(widget->geometry(), p.rect) << p.name;
     }
+}
+
+TEST_F(WindowTest, ControlsStandWhereDesigned) {
+    EXPECT_EQ(window.size(), QSize(465, 430));
+    EXPECT_EQ(window.objectName(), QStringLiteral("Velmora"));
+    ExpectControlsWhereDesigned(window);
     // Check boxes and value boxes sit inside the frame.
     EXPECT_EQ(Box(0)->parentWidget()->objectName(), QStringLiteral("Frame1"));
     EXPECT_EQ(Check(4)->parentWidget()->objectName(), QStringLiteral("Frame1"));
@@ -468,6 +474,118 @@ TEST_F(WindowTest, NumbersReadAsTheRegionWritesThem) {
         ClickCommand(kCalculateCommand);
         ExpectBoxes(region->shown);
     }
+}
+
+// What a screen reader finds among the window's objects: the one with this
+// name, or null.
+QAccessibleInterface* AccessibleNamed(QWidget& window, const QString& name) {
+    QAccessibleInterface* top = QAccessible::queryAccessibleInterface(&window);
+    for (int i = 0; i < top->childCount(); ++i) {
+        if (top->child(i)->text(QAccessible::Name) == name) return top->child(i);
+    }
+    return nullptr;
+}
+
+// Widened, the window shows the working of each calculation beside the
+// controls, as screen readers read it; narrowed again, it is gone.
+TEST_F(WindowTest, WidenedItShowsTheWorking) {
+    EXPECT_EQ(window.minimumSize(), QSize(465, 430));
+    EXPECT_EQ(window.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    const QString heading = QStringLiteral("Решение");
+    EXPECT_EQ(AccessibleNamed(window, heading), nullptr);
+    ClickCommand(kCalculateCommand);  // shown at once when the window is widened
+
+    window.resize(800, 560);
+    QAccessibleInterface* working = AccessibleNamed(window, heading);
+    ASSERT_NE(working, nullptr);
+    ASSERT_NE(working->textInterface(), nullptr);
+    const auto text = [&] {
+        return working->textInterface()->text(0, working->textInterface()->characterCount());
+    };
+    const auto figure = [&] {
+        return AccessibleNamed(window, QStringLiteral("Трапецът ABCD в мащаб"));
+    };
+    EXPECT_EQ(text().toStdString(),
+              "Дадено: a = 16.000; c = 4.000.\n"
+              "1. b = (a + c) / 2 = (16.000 + 4.000) / 2 = 10.000\n"
+              "2. P = 4·b = 4·10.000 = 40.000\n"
+              "3. a·c = 16.000·4.000 = 64.000 > 0\n"
+              "4. r = √(a·c) / 2 = √64.000 / 2 = 4.000\n"
+              "Отговор: a = 16.000; b = 10.000; c = 4.000; r = 4.000; P = 40.000.\n");
+    ASSERT_NE(figure(), nullptr);
+    EXPECT_EQ(figure()->role(), QAccessible::Graphic);
+    EXPECT_TRUE(
+        figure()
+            ->text(QAccessible::Description)
+            .startsWith(QStringLiteral("Равнобедрен трапец ABCD: долна основа a = 16.000")));
+
+    ClickPair(0);  // a, b: 25 and 10 describe no trapezoid
+    EXPECT_EQ(text().toStdString(),
+              "Натиснете „Изчисли“ и тук ще видите решението стъпка по стъпка.\n");
+    TypeInto(0, "25");
+    TypeInto(1, "10");
+    ClickCommand(kCalculateCommand);
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "Command1_0");
+    EXPECT_EQ(text().toStdString(),
+              "Дадено: a = 25.000; b = 10.000.\n"
+              "1. c = 2·b − a = 2·10.000 − 25.000 = -5.000\n"
+              "2. P = 4·b = 4·10.000 = 40.000\n"
+              "3. a·c = 25.000·(-5.000) = -125.000 ≤ 0\n"
+              "Основите a и c са с различни знаци, а дължина не може да е отрицателна. Такъв "
+              "трапец не съществува.\n");
+    EXPECT_EQ(figure(), nullptr);
+
+    // After the controls in the tab order; copied as shown.
+    Box(4)->setFocus();
+    QTest::keyClick(Box(4), Qt::Key_Tab);
+    QWidget* focused = QApplication::focusWidget();
+    EXPECT_EQ(focused->accessibleName(), heading);
+    QTest::keyClick(focused, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(focused, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), text());
+
+    window.resize(465, 430);
+    EXPECT_EQ(AccessibleNamed(window, heading), nullptr);
+    ExpectControlsWhereDesigned(window);
+}
+
+// The window opens as the user left it: its place, its size, maximised or
+// not; where the settings hold anything else, as designed.
+TEST(WindowPlacement, SurvivesARestartUnlessUnusable) {
+    QSettings settings(QStringLiteral("Velmora"), QStringLiteral("Velmora"));
+    settings.clear();
+    const QRect left(40, 30, 700, 500);
+    {
+        VelmoraWindow window;
+        window.show();
+        window.setGeometry(left);
+        window.close();
+    }
+    VelmoraWindow restarted;
+    EXPECT_EQ(restarted.geometry(), left);
+    restarted.show();
+    restarted.showMaximized();
+    restarted.close();
+    {
+        VelmoraWindow window;
+        window.show();
+        EXPECT_TRUE(window.isMaximized());
+    }
+    const struct {
+        const char* key;
+        QVariant value;
+    } unusable[] = {{"width", QStringLiteral("wide")}, {"left", -100000}, {"height", 90000}};
+    for (const auto& u : unusable) {
+        settings.setValue(QStringLiteral("window/") + QLatin1String(u.key), u.value);
+        settings.sync();
+        VelmoraWindow window;
+        window.show();
+        EXPECT_EQ(window.size(), QSize(465, 430)) << u.key;
+        EXPECT_FALSE(window.isMaximized()) << u.key;
+        settings.setValue(QStringLiteral("window/") + QLatin1String(u.key),
+                          u.key == std::string_view("width") ? 10500 : 40);
+    }
+    settings.clear();
 }
 
 TEST_F(WindowTest, EveryControlHasAnAccessibleName) {
