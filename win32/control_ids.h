@@ -24,6 +24,11 @@ inline constexpr int kCheck1Id = ControlId(design::Name::Check1, 0);      // Che
 inline constexpr int kText2Id = ControlId(design::Name::Text2, 0);        // Text2(0..4)
 // Labels of no size that name the controls without a caption, beyond every range.
 inline constexpr int kNameLabelId = 10000;
+// The working beside the controls in a widened window: its heading, which
+// names the text box after it, the text box and the figure.
+inline constexpr int kWorkingHeadingId = 20000;
+inline constexpr int kWorkingTextId = 20001;
+inline constexpr int kWorkingFigureId = 20002;
 
 // The design's row of the control with this identifier, or null.
 constexpr const design::Control* DesignedControl(int id) {

@@ -12,39 +12,48 @@ namespace velmora::win32 {
 namespace {
 
 win32::Font WindowFont(int dpi) {
-    const design::Font& font = design::kFont;
-    // Windows has the first family; its font mapper stands in for any other.
-    const std::u16string family = Utf16(font.families.front());
-    return win32::Font(CreateFontW(
-        -MulDiv(font.points, dpi, layout::kPointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-        font.cyrillic ? RUSSIAN_CHARSET : DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
-        CLEARTYPE_QUALITY, VARIABLE_PITCH | FF_ROMAN, Wide(family)));
+    return DesignedFont(MulDiv(design::kFont.points, dpi, layout::kPointsPerInch));
 }
 
 }  // namespace
+
+win32::Font DesignedFont(int pixels) {
+    const design::Font& font = design::kFont;
+    // Windows has the first family; its font mapper stands in for any other.
+    const std::u16string family = Utf16(font.families.front());
+    return win32::Font(CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                   font.cyrillic ? RUSSIAN_CHARSET : DEFAULT_CHARSET, OUT_TT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                   VARIABLE_PITCH | FF_ROMAN, Wide(family)));
+}
 
 void Density::Begin(HWND window) {
     dpi_ = source_.WindowDpi(window);
     font_ = WindowFont(dpi_);
     LoadIcons(window);
-    FitWindow(window, nullptr);
+    const SIZE size = WindowSize(dpi_);
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
 
-void Density::Change(HWND window, int dpi, POINT position) {
+void Density::Change(HWND window, int dpi) {
     dpi_ = dpi;
     win32::Font font = WindowFont(dpi);
     PlaceControls(window, dpi, font.get());
     font_ = std::move(font);  // the old one only now, when no control uses it
     LoadIcons(window);
-    FitWindow(window, &position);
 }
 
-SIZE Density::WindowSize(int dpi) const {
-    const layout::PixelRect client =
-        layout::ToPixels({0, 0, design::kWindow.widthTwips, design::kWindow.heightTwips}, dpi);
+SIZE Density::WindowSize(int dpi, SIZE clientTwips) const {
+    const layout::PixelRect client = layout::ToPixels(
+        {0, 0, static_cast<int>(clientTwips.cx), static_cast<int>(clientTwips.cy)}, dpi);
     const RECT r =
         source_.WindowRect({0, 0, client.width, client.height}, kMainWindowStyle, 0, dpi);
     return {r.right - r.left, r.bottom - r.top};
+}
+
+RECT Density::Frame(int dpi) const {
+    return source_.WindowRect({0, 0, 0, 0}, kMainWindowStyle, 0, dpi);
 }
 
 // The title bar's and the taskbar's icons, drawn for the window's density.
@@ -60,12 +69,6 @@ void Density::LoadIcons(HWND window) {
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
     smallIcon_ = std::move(small);  // the old ones only now, when the window has let them go
     bigIcon_ = std::move(big);
-}
-
-void Density::FitWindow(HWND window, const POINT* position) {
-    const SIZE size = WindowSize(dpi_);
-    SetWindowPos(window, nullptr, position ? position->x : 0, position ? position->y : 0, size.cx,
-                 size.cy, SWP_NOZORDER | SWP_NOACTIVATE | (position ? 0 : SWP_NOMOVE));
 }
 
 }  // namespace velmora::win32

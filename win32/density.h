@@ -6,13 +6,21 @@
 
 #include <windows.h>
 
+#include "design.h"
 #include "dpi.h"
 #include "gdi.h"
 
 namespace velmora::win32 {
 
-// The main window's style, on which its size around the client area depends.
-inline constexpr DWORD kMainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// The main window's style, on which its size around the client area depends:
+// a sizing border and a maximise box, since a wider window shows the working.
+inline constexpr DWORD kMainWindowStyle = WS_OVERLAPPEDWINDOW;
+
+// The client area as designed, in twips: the window's least.
+inline constexpr SIZE kDesignedClientTwips{design::kWindow.widthTwips, design::kWindow.heightTwips};
+
+// The window's font with letters `pixels` high.
+win32::Font DesignedFont(int pixels);
 
 class Density {
   public:
@@ -22,18 +30,19 @@ class Density {
     HFONT Font() const { return font_.get(); }
 
     // The window's first density, before its controls exist: the font for
-    // them, the icons, and the window's size.
+    // them, the icons, and the window at its designed size.
     void Begin(HWND window);
-    // A move to `dpi`: every control at its new place with the new font, the
-    // icons for it, and the window at the designed size with its top left
-    // corner at `position`.
-    void Change(HWND window, int dpi, POINT position);
-    // The size of the window whose client area is the designed one at `dpi`.
-    SIZE WindowSize(int dpi) const;
+    // A move to `dpi`: every control at its new place with the new font, and
+    // the icons for it. The window's size is its owner's to choose.
+    void Change(HWND window, int dpi);
+    // The size of the window whose client area is `clientTwips` at `dpi`.
+    SIZE WindowSize(int dpi, SIZE clientTwips = kDesignedClientTwips) const;
+    // How far the window's edges stand outside its client area at `dpi`:
+    // left and top negative, right and bottom positive.
+    RECT Frame(int dpi) const;
 
   private:
     void LoadIcons(HWND window);
-    void FitWindow(HWND window, const POINT* position);  // null: where it is
 
     HINSTANCE instance_;
     DpiSource source_;

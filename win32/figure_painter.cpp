@@ -1,8 +1,11 @@
 #include "figure_painter.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
+#include "density.h"
 #include "figure.h"
 #include "gdi.h"
 #include "twip_layout.h"
@@ -28,6 +31,8 @@ void FillBand(HDC dc, RECT r, int colourIndex) {
     FillRect(dc, &r, GetSysColorBrush(colourIndex));
 }
 
+}  // namespace
+
 // Two rings, as DrawEdge's EDGE_SUNKEN draws them, each half the border wide.
 void PaintSunkenBorder(HDC dc, RECT r, int width) {
     const int ring = width / 2 > 0 ? width / 2 : 1;
@@ -42,6 +47,8 @@ void PaintSunkenBorder(HDC dc, RECT r, int width) {
     }
 }
 
+namespace {
+
 Pen LinePen(figure::Stroke stroke, int width, COLORREF ink) {
     LOGBRUSH brush{BS_SOLID, ink, 0};
     if (stroke == figure::Stroke::Solid) {
@@ -54,17 +61,29 @@ Pen LinePen(figure::Stroke stroke, int width, COLORREF ink) {
         ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE | PS_ENDCAP_FLAT, width, &brush, 2, dashes));
 }
 
-void DrawLabel(HDC dc, const Scale& scale, const figure::Label& label) {
-    const std::u16string text = Utf16(label.text);
-    const wchar_t* wide = Wide(text);
+// A label's text with its anchor point at `at`: x where `align` says along
+// the text, y at its top, middle or bottom edge.
+void DrawLabel(HDC dc, std::u16string_view text, POINT at, solution::Align align,
+               figure::Anchor anchor) {
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
     const int length = static_cast<int>(text.size());
     SIZE size{};
     GetTextExtentPoint32W(dc, wide, length, &size);
-    const POINT at = scale.At(label.at);
+    int left = at.x;
+    if (align == solution::Align::Middle) left -= size.cx / 2;
+    if (align == solution::Align::End) left -= size.cx;
     int top = at.y;
-    if (label.anchor == figure::Anchor::Middle) top -= size.cy / 2;
-    if (label.anchor == figure::Anchor::Bottom) top -= size.cy;
-    TextOutW(dc, at.x - size.cx / 2, top, wide, length);
+    if (anchor == figure::Anchor::Middle) top -= size.cy / 2;
+    if (anchor == figure::Anchor::Bottom) top -= size.cy;
+    TextOutW(dc, left, top, wide, length);
+}
+
+POINT Rounded(figure::Point p) {
+    return {static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))};
+}
+
+void DrawCircle(HDC dc, POINT centre, int radius) {
+    Ellipse(dc, centre.x - radius, centre.y - radius, centre.x + radius + 1, centre.y + radius + 1);
 }
 
 }  // namespace
@@ -94,23 +113,62 @@ void PaintFigure(HDC dc, const RECT& bounds, int dpi, HFONT font, COLORREF paper
         LineTo(dc, to.x, to.y);
     }
     SelectObject(dc, solid.get());
-    const POINT centre = scale.At(drawing.centre);
-    const int radius = scale.Length(drawing.radius);
-    Ellipse(dc, centre.x - radius, centre.y - radius, centre.x + radius + 1, centre.y + radius + 1);
+    DrawCircle(dc, scale.At(drawing.centre), scale.Length(drawing.radius));
 
     const Brush inkBrush(CreateSolidBrush(ink));
     SelectObject(dc, inkBrush.get());
     SelectObject(dc, GetStockObject(NULL_PEN));
     const int dot = scale.Length(figure::kDotRadius);
-    for (figure::Point p : drawing.dots) {
-        const POINT c = scale.At(p);
-        Ellipse(dc, c.x - dot, c.y - dot, c.x + dot + 1, c.y + dot + 1);
-    }
+    for (figure::Point p : drawing.dots) DrawCircle(dc, scale.At(p), dot);
 
     SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ink);
-    for (const figure::Label& label : drawing.labels) DrawLabel(dc, scale, label);
+    for (const figure::Label& label : drawing.labels) {
+        DrawLabel(dc, Utf16(label.text), scale.At(label.at), solution::Align::Middle, label.anchor);
+    }
+    RestoreDC(dc, saved);
+}
+
+void PaintScaledFigure(HDC dc, const RECT& bounds, int dpi, COLORREF paper, COLORREF ink,
+                       const solution::ScaledFigure& drawing) {
+    const Brush paperBrush(CreateSolidBrush(paper));
+    FillRect(dc, &bounds, paperBrush.get());
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+    const solution::FigureFit fit = solution::FitInto(
+        drawing, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    const auto at = [&fit](figure::Point p) { return Rounded(fit.At(p)); };
+    const int width = std::max(1, MulDiv(2, dpi, layout::kDefaultDpi));
+    const Pen solid = LinePen(figure::Stroke::Solid, width, ink);
+    const Pen dashed = LinePen(figure::Stroke::Dashed, width, ink);
+
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    SelectObject(dc, solid.get());
+    std::array<POINT, 4> corners{};
+    for (std::size_t i = 0; i < corners.size(); ++i) corners[i] = at(drawing.corners[i]);
+    Polygon(dc, corners.data(), static_cast<int>(corners.size()));
+    const POINT centre = at(drawing.centre);
+    DrawCircle(dc, centre, static_cast<int>(std::lround(drawing.radius * fit.scale)));
+    SelectObject(dc, dashed.get());
+    const POINT foot = at(drawing.radiusFoot);
+    MoveToEx(dc, centre.x, centre.y, nullptr);
+    LineTo(dc, foot.x, foot.y);
+
+    const Brush inkBrush(CreateSolidBrush(ink));
+    SelectObject(dc, inkBrush.get());
+    SelectObject(dc, GetStockObject(NULL_PEN));
+    DrawCircle(dc, centre, MulDiv(3, dpi, layout::kDefaultDpi));
+
+    // The window's font, scaled with the drawing.
+    const Font labels =
+        DesignedFont(std::max(1, static_cast<int>(std::lround(solution::kLabelSize * fit.scale))));
+    SelectObject(dc, labels.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ink);
+    for (const solution::FigureLabel& label : drawing.labels) {
+        DrawLabel(dc, label.text, at(label.at), label.align, label.anchor);
+    }
     RestoreDC(dc, saved);
 }
 

@@ -1,7 +1,9 @@
-// Draws the figure with GDI at a window's density, sharp at any scale.
+// Draws the figures with GDI at a window's density, sharp at any scale.
 #pragma once
 
 #include <windows.h>
+
+#include "scaled_figure.h"
 
 namespace velmora::win32 {
 
@@ -9,5 +11,13 @@ namespace velmora::win32 {
 // white as designed), filling `bounds` (the picture's whole rectangle) at
 // `dpi` dots per inch; labels in `font`.
 void PaintFigure(HDC dc, const RECT& bounds, int dpi, HFONT font, COLORREF paper, COLORREF ink);
+
+// The trapezoid of a calculation to scale, fitted into `bounds` on `paper`:
+// its sides, the inscribed circle, the radius to the base a and the labels.
+void PaintScaledFigure(HDC dc, const RECT& bounds, int dpi, COLORREF paper, COLORREF ink,
+                       const solution::ScaledFigure& drawing);
+
+// A sunken edge `width` wide just inside `r`, as DrawEdge draws one at any density.
+void PaintSunkenBorder(HDC dc, RECT r, int width);
 
 }  // namespace velmora::win32

@@ -13,4 +13,9 @@ void LetTabThrough(HWND multiLineBox);
 // One click per press of Enter, however long the key is held.
 void PressOnEnter(HWND button);
 
+// A read-only text box read as a document: the arrows, Page Up and Down,
+// Home and End scroll it (with Shift they select as ever), and Ctrl+A
+// selects it all to copy.
+void ScrollLikeADocument(HWND readOnlyBox);
+
 }  // namespace velmora::win32

@@ -49,8 +49,24 @@ std::unique_ptr<MainWindow> MainWindow::Create(HINSTANCE instance, SystemSetting
     if (!self->window_) return nullptr;
     self->density_.Begin(self->window_);
     CreateControls(self->window_, instance, self->density_.Dpi(), self->density_.Font());
+    self->working_.emplace(self->window_, instance);
     self->logic_.Load();
+    self->RestorePlacement();
     return self;
+}
+
+// Where the user left the window, as large as it was, before it is shown.
+void MainWindow::RestorePlacement() {
+    const std::optional<Placement> saved = ReadPlacement(settings_.settingsKey, density_.Dpi());
+    if (!saved) return;
+    const RECT frame = density_.Frame(density_.Dpi());
+    const RECT& c = saved->client;
+    clientTwips_ = {MulDiv(c.right - c.left, layout::kTwipsPerInch, density_.Dpi()),
+                    MulDiv(c.bottom - c.top, layout::kTwipsPerInch, density_.Dpi())};
+    SetWindowPos(window_, nullptr, c.left + frame.left, c.top + frame.top,
+                 c.right - c.left + frame.right - frame.left,
+                 c.bottom - c.top + frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    opensMaximised_ = saved->maximised;
 }
 
 MainWindow::~MainWindow() {
@@ -58,6 +74,10 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Show(int showCommand) {
+    // Maximised as it was left, unless the program was asked to start otherwise.
+    if (opensMaximised_ && (showCommand == SW_SHOWNORMAL || showCommand == SW_SHOWDEFAULT)) {
+        showCommand = SW_SHOWMAXIMIZED;
+    }
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     SetFocus(GetNextDlgTabItem(window_, nullptr, FALSE));
@@ -104,10 +124,24 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (OnActivate(LOWORD(wParam) != WA_INACTIVE)) return 0;
             break;
         case kGetDpiScaledSize:
-            *reinterpret_cast<SIZE*>(lParam) = density_.WindowSize(static_cast<int>(wParam));
+            *reinterpret_cast<SIZE*>(lParam) =
+                density_.WindowSize(static_cast<int>(wParam), clientTwips_);
             return TRUE;
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_GETMINMAXINFO: {  // no smaller than designed
+            const SIZE least = density_.WindowSize(density_.Dpi());
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {least.cx, least.cy};
+            return 0;
+        }
+        case WM_SIZE:
+            OnSize(static_cast<int>(wParam));
+            return 0;
+        case WM_ENDSESSION:
+            if (wParam)
+                SavePlacement(settings_.settingsKey, window_, clientTwips_,
+                              density_.Frame(density_.Dpi()));
             return 0;
         case WM_SYSCOLORCHANGE:
             OnSystemColoursChanged(wParam, lParam);
@@ -116,6 +150,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             OnSettingChanged(wParam, lParam);
             break;
         case WM_DESTROY:
+            SavePlacement(settings_.settingsKey, window_, clientTwips_,
+                          density_.Frame(density_.Dpi()));
             PostQuitMessage(0);
             return 0;
     }
@@ -126,10 +162,16 @@ LRESULT MainWindow::OnEraseBackground(HDC dc) {
     RECT client;
     GetClientRect(window_, &client);
     FillRect(dc, &client, colours_.WindowBrush());
+    if (working_) working_->PaintSheet(dc, density_.Dpi());
     return 1;
 }
 
 HBRUSH MainWindow::OnColourStatic(HDC dc, HWND control) {
+    if (working_ && working_->Holds(control)) {  // the system's window colours
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        return GetSysColorBrush(COLOR_WINDOW);
+    }
     const design::Control* designed = DesignedControl(GetDlgCtrlID(control));
     if (!designed || !colours_.BackgroundBrush(*designed)) return nullptr;
     SetBkColor(dc, colours_.Background(*designed));
@@ -138,6 +180,7 @@ HBRUSH MainWindow::OnColourStatic(HDC dc, HWND control) {
 }
 
 LRESULT MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (working_ && working_->PaintFigure(item, density_.Dpi())) return TRUE;
     const design::Control* designed = DesignedControl(static_cast<int>(item.CtlID));
     if (IsKind(designed, design::Kind::Picture)) {
         PaintFigure(item.hDC, item.rcItem, density_.Dpi(), density_.Font(), colours_.Paper(),
@@ -181,10 +224,43 @@ bool MainWindow::OnActivate(bool active) {
     return true;
 }
 
-// Where Windows suggests, at the designed size for the new density.
+// Where Windows suggests, with the client area as large as before in twips
+// (so at the designed size, the designed size for the new density); a
+// maximised window takes the suggested rectangle.
 void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-    density_.Change(window_, dpi, {suggested.left, suggested.top});
+    density_.Change(window_, dpi);
+    SIZE size{suggested.right - suggested.left, suggested.bottom - suggested.top};
+    if (!IsZoomed(window_)) size = density_.WindowSize(dpi, clientTwips_);
+    // The size in twips stays as it was, whatever frame the system gives it.
+    const SIZE kept = clientTwips_;
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    clientTwips_ = kept;
+    if (working_) working_->LayOut(dpi, density_.Font());
     RepaintAll();
+}
+
+// A size the user chose is kept in twips (the designed size exactly, where it
+// is that); the working shows, or not, in the room there is.
+void MainWindow::OnSize(int kind) {
+    if (!working_ || kind == SIZE_MINIMIZED) return;  // not yet made, or out of sight
+    RECT client;
+    GetClientRect(window_, &client);
+    const int dpi = density_.Dpi();
+    const auto twips = [dpi](int pixels, int kept, int designed) {
+        if (layout::ToPixels(kept, dpi) == pixels) return kept;
+        if (layout::ToPixels(designed, dpi) == pixels) return designed;
+        return MulDiv(pixels, layout::kTwipsPerInch, dpi);
+    };
+    if (kind == SIZE_RESTORED) {
+        clientTwips_ = {twips(client.right, clientTwips_.cx, kDesignedClientTwips.cx),
+                        twips(client.bottom, clientTwips_.cy, kDesignedClientTwips.cy)};
+    }
+    working_->LayOut(dpi, density_.Font());
+    // The sheet and the room right of the controls, painted anew.
+    RECT room = client;
+    room.left = layout::ToPixels(design::kWindow.widthTwips, dpi);
+    InvalidateRect(window_, &room, TRUE);
 }
 
 void MainWindow::OnSystemColoursChanged(WPARAM wParam, LPARAM lParam) {
@@ -243,6 +319,14 @@ void MainWindow::SelectPair(InputPair pair) {
 
 void MainWindow::SetExplanation(const std::u16string& text) {
     SetWindowTextW(Control(kText1Id), Wide(text));
+}
+
+void MainWindow::ShowWorking(const Calculation& calculation) {
+    working_->Show(solution::SolutionOf(calculation), density_.Dpi(), density_.Font());
+}
+
+void MainWindow::ClearWorking() {
+    working_->Show(std::nullopt, density_.Dpi(), density_.Font());
 }
 
 }  // namespace velmora::win32

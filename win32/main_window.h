@@ -1,5 +1,6 @@
 // The main window on Win32: standard controls made from the design table,
-// bound to the shared window logic.
+// bound to the shared window logic, and the working of each calculation
+// beside them where the window is widened.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "colours.h"
@@ -15,8 +17,10 @@
 #include "density.h"
 #include "dpi.h"
 #include "number_format.h"
+#include "saved_placement.h"
 #include "window_controls.h"
 #include "window_logic.h"
+#include "working_pane.h"
 
 namespace velmora::win32 {
 
@@ -24,6 +28,8 @@ namespace velmora::win32 {
 struct SystemSettings {
     DpiSource dpi = DpiSource::OfThisSystem();
     std::function<bool()> highContrast = SystemHighContrast;  // read again at each change
+    // Under HKEY_CURRENT_USER: where the window's place is kept; none kept where empty.
+    std::wstring settingsKey = kSettingsKey;
 };
 
 class MainWindow final : private WindowControls {
@@ -54,11 +60,13 @@ class MainWindow final : private WindowControls {
     void OnCommand(int id, int code);
     bool OnActivate(bool active);  // true where it has placed the focus itself
     void OnDpiChanged(int dpi, const RECT& suggested);
+    void OnSize(int kind);  // SIZE_RESTORED, SIZE_MAXIMIZED, …
     void OnSystemColoursChanged(WPARAM wParam, LPARAM lParam);
     void OnSettingChanged(WPARAM wParam, LPARAM lParam);
 
     void ApplyColours();  // the designed ones, or the system's in high contrast
     void RepaintAll();    // the window and every control
+    void RestorePlacement();
 
     // WindowControls, carried out on the controls.
     std::u16string ValueText(Quantity k) const override;
@@ -68,6 +76,8 @@ class MainWindow final : private WindowControls {
     InputPair SelectedPair() const override;
     void SelectPair(InputPair pair) override;
     void SetExplanation(const std::u16string& text) override;
+    void ShowWorking(const Calculation& calculation) override;
+    void ClearWorking() override;
 
     HINSTANCE instance_;
     SystemSettings settings_;
@@ -76,6 +86,11 @@ class MainWindow final : private WindowControls {
     Colours colours_;
     HWND focusBeforeDeactivation_ = nullptr;
     InputPair shownPair_ = -1;  // the entry last announced as selected
+    // The client area as the user sized it (not maximised), in twips, so that
+    // it stays the same size on a monitor of another density.
+    SIZE clientTwips_ = kDesignedClientTwips;
+    bool opensMaximised_ = false;
+    std::optional<WorkingPane> working_;  // once the window exists
     NumberFormat numberFormat_;
     WindowLogic logic_;
 };

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the program for the current user silently under Wine, checks that
 # the installer chose this prefix's architecture and put everything in place,
-# starts the installed program and sees its window, then uninstalls silently
-# and checks that nothing is left. On Windows Vista it must refuse.
+# starts the installed program and sees its window, closes it (the program
+# keeps its place under the user's key), then uninstalls silently and checks
+# that nothing is left. On Windows Vista it must refuse.
 set -euo pipefail
 wine=$1       # the build's wine_run.sh
 prefix=$2     # its Wine prefix
@@ -19,7 +20,9 @@ key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\org.example.Velmor
 local_appdata=$(windows_variable LOCALAPPDATA)
 dir=$(unix_path "$local_appdata\\Programs\\Velmora")
 shortcut=$(unix_path "$(windows_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Velmora.lnk")
+settings='HKCU\Software\Velmora'  # where the program keeps its window's place
 "$wine" reg delete "$key" /f >/dev/null 2>&1 || true
+"$wine" reg delete "$settings" /f >/dev/null 2>&1 || true
 
 # Older than Windows 7 SP1: nothing is installed.
 "$wine" winecfg -v vista
@@ -50,11 +53,14 @@ if [ -n "${VELMORA_SIGNED_BY:-}" ]; then
 fi
 
 start_and_close "$local_appdata\\Programs\\Velmora\\velmora.exe" "$finder"
+grep -q 'Width    REG_DWORD    0x1b3f' <<<"$(registry "$settings")" ||
+    fail "the program kept no window size of 6975 twips under $settings: $(registry "$settings")"
 
 "$wine" "$local_appdata\\Programs\\Velmora\\uninstall.exe" /S
 wait_for_wine  # the uninstaller finishes in a copy of itself
 [ ! -e "$dir" ] || fail "left behind: $(ls -A "$dir")"
 [ ! -e "$shortcut" ] || fail "the shortcut is left"
 ! key_exists "$key" || fail "the Apps & features entry is left"
+! key_exists "$settings" || fail "the program's settings are left"
 echo "$(basename "$installer") refused Windows Vista; installed the $(architecture_of "$program")" \
     "program, started it, closed and uninstalled it"

@@ -189,7 +189,8 @@ TEST_F(MainWindowTest, ShowsTheDesignedTexts) {
     EXPECT_TRUE(style & WS_VSCROLL);
     const LONG windowStyle = GetWindowLongW(ui.window(), GWL_STYLE);
     EXPECT_TRUE(windowStyle & WS_MINIMIZEBOX);
-    EXPECT_FALSE(windowStyle & (WS_THICKFRAME | WS_MAXIMIZEBOX));  // a fixed size
+    EXPECT_TRUE(windowStyle & WS_THICKFRAME);  // widened, it shows the working
+    EXPECT_TRUE(windowStyle & WS_MAXIMIZEBOX);
 }
 
 TEST_F(MainWindowTest, TabGoesThroughTheControlsInOrder) {
@@ -490,6 +491,159 @@ std::string AccessibleName(HWND control) {
     }
     accessible->Release();
     return result;
+}
+
+// What a screen reader hears of a control: its name, role and description.
+struct Spoken {
+    std::string name, description;
+    long role = 0;
+};
+
+Spoken SpokenOf(HWND control) {
+    Spoken spoken;
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&accessible)))) {
+        return spoken;
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    if (SUCCEEDED(accessible->get_accName(self, &text)) && text) {
+        spoken.name = Utf8(reinterpret_cast<const char16_t*>(text));
+        SysFreeString(text);
+    }
+    text = nullptr;
+    if (accessible->get_accDescription(self, &text) == S_OK && text) {
+        spoken.description = Utf8(reinterpret_cast<const char16_t*>(text));
+        SysFreeString(text);
+    }
+    VARIANT role{};
+    if (SUCCEEDED(accessible->get_accRole(self, &role)) && role.vt == VT_I4)
+        spoken.role = role.lVal;
+    accessible->Release();
+    return spoken;
+}
+
+std::u16string ClipboardText() {
+    std::u16string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const char16_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Widened, the window shows the working of each calculation beside the
+// controls, in proportion at the run's density; narrowed again, it is gone
+// and every control stands where designed.
+TEST_F(MainWindowTest, WidenedItShowsTheWorking) {
+    const int dpi = ExpectedDpi(ui.window());
+    const auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+    EXPECT_FALSE(IsWindowVisible(ui.Control(kWorkingTextId)));  // made when first needed
+    Calculate();  // shown at once when the window is widened
+
+    ui.SizeClientArea(scaled(800), scaled(560));
+    const HWND text = ui.Control(kWorkingTextId);
+    ASSERT_TRUE(IsWindowVisible(text));
+    EXPECT_EQ(ui.Utf8Text(kWorkingTextId),
+              "Дадено: a = 16.000; c = 4.000.\r\n"
+              "1. b = (a + c) / 2 = (16.000 + 4.000) / 2 = 10.000\r\n"
+              "2. P = 4·b = 4·10.000 = 40.000\r\n"
+              "3. a·c = 16.000·4.000 = 64.000 > 0\r\n"
+              "4. r = √(a·c) / 2 = √64.000 / 2 = 4.000\r\n"
+              "Отговор: a = 16.000; b = 10.000; c = 4.000; r = 4.000; P = 40.000.\r\n");
+    // The sheet right of the controls, its edge and padding scaled; the figure
+    // under the lines, as wide as they are.
+    const RECT heading = ui.ClientRect(kWorkingHeadingId);
+    EXPECT_EQ(heading.left, scaled(465 + 2 + 8));
+    EXPECT_EQ(heading.top, scaled(8 + 2 + 8));
+    const RECT figure = ui.ClientRect(kWorkingFigureId);
+    EXPECT_EQ(figure.right - figure.left, scaled(800 - 465 - 8 - 2 * (2 + 8)));
+    EXPECT_GT(figure.top, ui.ClientRect(kWorkingTextId).bottom);
+    CoInitialize(nullptr);
+    EXPECT_EQ(SpokenOf(text).name, "Решение");
+    const Spoken picture = SpokenOf(ui.Control(kWorkingFigureId));
+    EXPECT_EQ(picture.name, "Трапецът ABCD в мащаб");
+    EXPECT_EQ(picture.role, ROLE_SYSTEM_GRAPHIC);
+    EXPECT_EQ(picture.description.rfind("Равнобедрен трапец ABCD: долна основа a = 16.000", 0), 0U)
+        << picture.description;
+    CoUninitialize();
+
+    ui.ClickPair(0);  // a, b: 25 and 10 describe no trapezoid
+    ui.TypeInto(0, u"25");
+    ui.TypeInto(1, u"10");
+    Calculate();
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), kCommand1Id);
+    EXPECT_EQ(ui.Utf8Text(kWorkingTextId),
+              "Дадено: a = 25.000; b = 10.000.\r\n"
+              "1. c = 2·b − a = 2·10.000 − 25.000 = -5.000\r\n"
+              "2. P = 4·b = 4·10.000 = 40.000\r\n"
+              "3. a·c = 25.000·(-5.000) = -125.000 ≤ 0\r\n"
+              "Основите a и c са с различни знаци, а дължина не може да е отрицателна. Такъв "
+              "трапец не съществува.\r\n");
+    EXPECT_FALSE(IsWindowVisible(ui.Control(kWorkingFigureId)));
+
+    // After the controls in the tab order; copied as shown.
+    SetFocus(ui.Control(kText2Id + 4));
+    ui.Key(VK_TAB);
+    EXPECT_EQ(GetFocus(), text);
+    ui.Key('A', false, true);
+    ui.Key('C', false, true);
+    EXPECT_EQ(ClipboardText(), ui.Text(kWorkingTextId));
+
+    ui.SizeClientArea(scaled(465), scaled(430));
+    EXPECT_FALSE(IsWindowVisible(text));
+    ExpectDesignedLayout(ui, dpi);
+}
+
+// The window opens as the user left it: its place, its size, maximised or
+// not; where the registry holds anything else, as designed.
+TEST(MainWindowPlacement, SurvivesARestartUnlessUnusable) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    const int dpi = ExpectedDpi(nullptr);
+    const auto client = [](const testing::WindowDriver& ui) {
+        RECT r;
+        GetClientRect(ui.window(), &r);
+        MapWindowPoints(ui.window(), HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+        return Pixels{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    };
+    Pixels left{};
+    {
+        testing::WindowDriver ui({}, true);
+        SetWindowPos(ui.window(), nullptr, 60, 50, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+        ui.SizeClientArea(MulDiv(600, dpi, 96), MulDiv(450, dpi, 96));
+        left = client(ui);
+    }
+    {
+        testing::WindowDriver ui({}, true);
+        EXPECT_EQ(client(ui), left);
+        ShowWindow(ui.window(), SW_MAXIMIZE);
+        ui.Pump();
+    }
+    {
+        testing::WindowDriver ui({}, true);
+        EXPECT_TRUE(IsZoomed(ui.window()));
+    }
+    const Pixels designed{0, 0, MulDiv(465, dpi, 96), MulDiv(430, dpi, 96)};
+    // A width that is no number, then a place far off every screen.
+    const auto unusable = [&](const char* what) {
+        testing::WindowDriver ui({}, true);
+        const Pixels opened = client(ui);
+        EXPECT_EQ((Pixels{0, 0, opened[2], opened[3]}), designed) << what;
+        EXPECT_FALSE(IsZoomed(ui.window())) << what;
+    };
+    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Width", REG_SZ, L"wide", sizeof L"wide");
+    unusable("a width of text");
+    const DWORD width = 10500;
+    const DWORD farAway = 100000;
+    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Width", REG_DWORD, &width, sizeof width);
+    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Left", REG_DWORD, &farAway, sizeof farAway);
+    unusable("off every screen");
+    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
 }
 
 TEST_F(MainWindowTest, EveryControlHasANameToSpeak) {

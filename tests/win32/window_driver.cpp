@@ -46,7 +46,8 @@ void PressCharacters(std::vector<INPUT>& inputs, std::u16string_view text) {
 
 }  // namespace
 
-WindowDriver::WindowDriver(SystemSettings settings) {
+WindowDriver::WindowDriver(SystemSettings settings, bool keepsPlacement) {
+    if (!keepsPlacement) settings.settingsKey.clear();
     main_ = MainWindow::Create(GetModuleHandleW(nullptr), settings);
     if (!main_) {
         ADD_FAILURE() << "the window was not created";
@@ -93,10 +94,12 @@ void WindowDriver::Click(HWND control) {
     ClickAt(control, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
-void WindowDriver::Key(WORD key, bool shift) {
+void WindowDriver::Key(WORD key, bool shift, bool control) {
     std::vector<INPUT> inputs;
     if (shift) inputs.push_back(Keyboard(VK_SHIFT, 0, 0));
+    if (control) inputs.push_back(Keyboard(VK_CONTROL, 0, 0));
     PressKey(inputs, key);
+    if (control) inputs.push_back(Keyboard(VK_CONTROL, 0, KEYEVENTF_KEYUP));
     if (shift) inputs.push_back(Keyboard(VK_SHIFT, 0, KEYEVENTF_KEYUP));
     Send(inputs);
     Pump();
@@ -124,6 +127,17 @@ void WindowDriver::TypeInto(int quantity, std::u16string_view text) {
     for (std::size_t i = Text(kText2Id + quantity).size(); i > 0; --i) PressKey(inputs, VK_BACK);
     PressCharacters(inputs, text);
     Send(inputs);
+    Pump();
+}
+
+void WindowDriver::SizeClientArea(int width, int height) {
+    RECT window;
+    RECT client;
+    GetWindowRect(window_, &window);
+    GetClientRect(window_, &client);
+    SetWindowPos(window_, nullptr, 0, 0, window.right - window.left + width - client.right,
+                 window.bottom - window.top + height - client.bottom,
+                 SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     Pump();
 }
 

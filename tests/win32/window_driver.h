@@ -13,7 +13,9 @@ namespace velmora::win32::testing {
 
 class WindowDriver {
   public:
-    explicit WindowDriver(SystemSettings settings = {});
+    // The window reads and saves its place only where `keepsPlacement`, so
+    // that no test opens where another left it.
+    explicit WindowDriver(SystemSettings settings = {}, bool keepsPlacement = false);
     ~WindowDriver();
     WindowDriver(const WindowDriver&) = delete;
     WindowDriver& operator=(const WindowDriver&) = delete;
@@ -27,10 +29,13 @@ class WindowDriver {
 
     void Click(HWND control);                       // the middle of it
     void ClickAt(HWND control, POINT clientPoint);  // a point of it
-    void Key(WORD virtualKey, bool shift = false);
+    void Key(WORD virtualKey, bool shift = false, bool control = false);
     void Type(std::u16string_view text);  // as typed characters, any script
     void ClickPair(int pair);             // the list entry, with the mouse
     void TypeInto(int quantity, std::u16string_view text);
+
+    // The window sized so that its client area is this large, in pixels.
+    void SizeClientArea(int width, int height);
 
     std::u16string Text(int id) const;
     std::string Utf8Text(int id) const;
