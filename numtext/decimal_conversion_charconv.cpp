@@ -12,6 +12,13 @@ std::optional<double> Read(const std::string& clean) {
     return value;
 }
 
+Digits ShortestDigits(double magnitude) {
+    char buffer[32];  // "d.dddddddddddddddde-308": 17 digits at most
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+    return FromScientific(error == std::errc{} ? std::string_view(buffer, end - buffer) : "0e0");
+}
+
 std::string_view FixedThreeDecimals(double magnitude, char* buffer) {
     const auto [end, error] =
         std::to_chars(buffer, buffer + kMaxFixedLength, magnitude, std::chars_format::fixed, 3);

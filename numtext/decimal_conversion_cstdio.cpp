@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "decimal_conversion.h"
 
@@ -16,6 +17,17 @@ std::optional<double> Read(const std::string& clean) {
     // gives it, and only an infinity or a lost non-zero value is out of range.
     if (errno == ERANGE && (std::isinf(value) || value == 0.0)) return std::nullopt;
     return value;
+}
+
+// The fewest digits, correctly rounded, that read back as the value: the
+// digits that <charconv> gives for the shortest text.
+Digits ShortestDigits(double magnitude) {
+    char buffer[40];
+    for (int precision = 0; precision < 17; ++precision) {
+        std::snprintf(buffer, sizeof buffer, "%.*e", precision, magnitude);
+        if (std::strtod(buffer, nullptr) == magnitude) break;
+    }
+    return FromScientific(buffer);
 }
 
 std::string_view FixedThreeDecimals(double magnitude, char* buffer) {

@@ -1,6 +1,9 @@
 #include "format_value.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "decimal_conversion.h"
@@ -57,7 +60,46 @@ Affixes NegativeAffixes(const NumberFormat& format) {
     return {sign, {}};
 }
 
+// The value's sign before or after `body`, as the region writes negatives.
+std::u16string Signed(bool negative, std::u16string body, const NumberFormat& format) {
+    if (!negative) return body;
+    const Affixes affixes = NegativeAffixes(format);
+    return affixes.before + body + affixes.after;
+}
+
 }  // namespace
+
+std::u16string FormatExact(double value, const NumberFormat& format) {
+    if (!std::isfinite(value)) return {};
+    const decimal::Digits shortest = decimal::ShortestDigits(std::fabs(value));
+    const int exponent = shortest.exponent;
+    // With an exponent only where JavaScript writes one: from 1e21, and below 1e-6.
+    const bool scientific = exponent >= 21 || exponent < -6;
+    // The digits with the decimal point after `integer` of them, and the
+    // zeros that stand between the point and the digits.
+    const int point = scientific ? 1 : exponent + 1;
+    std::string digits = shortest.digits;
+    if (point <= 0) digits.insert(0, static_cast<std::size_t>(1 - point), '0');
+    const std::size_t integer = static_cast<std::size_t>(point > 0 ? point : 1);
+    if (digits.size() < integer) digits.resize(integer, '0');
+
+    const std::string_view whole(digits);
+    LocalizedWriter out(format);
+    if (whole[0] != '0' || format.leadingZero || whole.size() == integer) {
+        out.Digits(whole.substr(0, integer), false);
+    }
+    if (whole.size() > integer) {
+        out.Append(format.decimalSeparator);
+        out.Digits(whole.substr(integer), false);
+    }
+    if (scientific) {
+        out.Append(exponent < 0 ? u"e-" : u"e");
+        char power[4];
+        const char* end = std::to_chars(power, power + sizeof power, std::abs(exponent)).ptr;
+        out.Digits({power, static_cast<std::size_t>(end - power)}, false);
+    }
+    return Signed(std::signbit(value), out.Take(), format);
+}
 
 std::u16string FormatValue(double value, const NumberFormat& format) {
     if (!std::isfinite(value)) return {};

@@ -1,4 +1,5 @@
-// Writes a computed value into a box: fixed point, exactly three decimals.
+// Writes a value into a box: a computed one with exactly three decimals, or
+// a given one exactly, every digit it needs.
 #pragma once
 
 #include <string>
@@ -12,5 +13,12 @@ namespace velmora {
 // Only finite values are shown (the solver returns nothing else); any other
 // gives the empty text.
 std::u16string FormatValue(double value, const NumberFormat& format);
+
+// The shortest text that reads back as exactly the value: the fewest digits,
+// in fixed point or, where JavaScript writes an exponent (from 1e21, below
+// 1e-6), with one ("1e21", "2.5e-7"); in the regional format but ungrouped,
+// so that no grouping can make it read two ways. In the plain format
+// (NumberFormat{}), the form links write. Empty for a value that is not finite.
+std::u16string FormatExact(double value, const NumberFormat& format);
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "parse_number.h"
 #include "test_text.h"
 
 namespace velmora {
@@ -161,6 +162,41 @@ TEST(FormatValue, WritesTheRegionsDigits) {
 TEST(FormatValue, NonFiniteGivesNoText) {
     EXPECT_TRUE(FormatValue(std::numeric_limits<double>::infinity(), NumberFormat{}).empty());
     EXPECT_TRUE(FormatValue(std::nan(""), NumberFormat{}).empty());
+}
+
+// Every digit that a value needs and no more, ungrouped, with an exponent
+// only where JavaScript writes one; it reads back as exactly the value.
+TEST(FormatExact, WritesTheShortestTextThatReadsBack) {
+    NumberFormat parentheses = testing::BulgarianFormat();
+    parentheses.negativeStyle = NegativeStyle::Parentheses;
+    parentheses.leadingZero = false;
+    const struct {
+        double value;
+        const NumberFormat& format;
+        const char* text;
+    } cases[] = {
+        {40, NumberFormat{}, "40"},
+        {0.1, NumberFormat{}, "0.1"},
+        {-2.5, NumberFormat{}, "-2.5"},
+        {1e20, NumberFormat{}, "100000000000000000000"},
+        {1e21, NumberFormat{}, "1e21"},
+        {123456789012345680000.0, NumberFormat{}, "123456789012345680000"},
+        {2.5e-7, NumberFormat{}, "2.5e-7"},
+        {0.000001, NumberFormat{}, "0.000001"},
+        {1234567.25, NumberFormat{}, "1234567.25"},
+        {0.30000000000000004, NumberFormat{}, "0.30000000000000004"},
+        {5e-324, NumberFormat{}, "5e-324"},
+        {std::numeric_limits<double>::max(), NumberFormat{}, "1.7976931348623157e308"},
+        {0, NumberFormat{}, "0"},
+        {1234567.25, testing::BulgarianFormat(), "1234567,25"},  // ungrouped
+        {-0.5, parentheses, "(,5)"},
+        {-3e-30, parentheses, "(3e-30)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Utf8(FormatExact(c.value, c.format)), c.text) << c.text;
+        EXPECT_EQ(ParseNumber(FormatExact(c.value, c.format), c.format), c.value) << c.text;
+    }
+    EXPECT_TRUE(FormatExact(std::nan(""), NumberFormat{}).empty());
 }
 
 }  // namespace

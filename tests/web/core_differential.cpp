@@ -247,7 +247,9 @@ void FormatValues(Random& r, Report& report) {
         if (i % kChunk == 0) digest = Digest();
         const double value = ShownValue(r);
         for (const NumberFormat& format : formats) {
-            const std::u16string text = FormatValue(value, format);
+            // Rounded to three decimals, and exactly, as a link writes it into a box.
+            const std::u16string text =
+                FormatValue(value, format) + u"|" + FormatExact(value, format);
             digest.Add(text.data(), text.size() * sizeof(char16_t));
             if (report.Dumping("format", i)) {
                 std::printf("%a", value);
