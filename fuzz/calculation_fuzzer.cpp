@@ -1,7 +1,7 @@
 // Arbitrary bytes through the whole calculation path: pair, five box texts,
 // ParseNumber in a regional format the input picks, Solve, FormatValue in
-// several regional formats, every shown value read back as itself, and the
-// working written out with the same numbers.
+// several regional formats, every shown value read back as itself, the
+// working written out with the same numbers, and links read and written.
 // Aborts when an invariant of a calculation breaks, not only on a crash.
 #include <algorithm>
 #include <array>
@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calculation_link.h"
 #include "format_value.h"
 #include "parse_number.h"
 #include "solution.h"
@@ -231,11 +232,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const velmora::NumberFormat format = AnyFormat(seed);
     QuantityValues given{};
     for (int k = 0; k < kQuantityCount; ++k) given[k] = velmora::ParseNumber(boxes[k], format);
-    // Any double the first box's bytes make, shown and read back.
+    // Any double the first box's bytes make, shown and read back, and written
+    // exactly, as a link's value goes into a box, and read back as itself.
     if (boxes[0].size() >= sizeof(double)) {
         double raw;
         std::memcpy(&raw, boxes[0].data(), sizeof raw);
-        if (std::isfinite(raw)) CheckReadsBack(raw, format);
+        if (std::isfinite(raw)) {
+            CheckReadsBack(raw, format);
+            Check(velmora::ParseNumber(velmora::FormatExact(raw, format), format) == raw,
+                  "an exact value reads back as another");
+        }
+    }
+    // The whole input as a link's fragment: a well-formed one writes the same
+    // calculation again.
+    const std::string_view fragment(reinterpret_cast<const char*>(data), size);
+    if (const std::optional<velmora::link::Linked> linked = velmora::link::ReadFragment(fragment)) {
+        Check(velmora::link::ReadFragment(velmora::link::FragmentOf(*linked)) == linked,
+              "a link reads back as another calculation");
     }
 
     const velmora::SolveResult result = velmora::Solve(pair, given);

@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "calculation_link.h"
 #include "design.h"
 #include "in_memory_controls.h"
 #include "test_text.h"
@@ -232,6 +235,30 @@ TEST_F(BulgarianLocaleTest, DecimalCommasAndShownResultsReadBackAsThemselves) {
     ExpectBoxes({"12\u00a0345,500", "6176,000", "6,500", "141,638", "24\u00a0704,000"});
 }
 
+// A link opens its calculation: the pair, the values written as the region
+// writes them with every digit, the calculation; the same pair again starts
+// from empty boxes; Load again is the start without a message.
+TEST_F(BulgarianLocaleTest, OpensALinkedCalculation) {
+    logic.OpenCalculation({PairOf(kRadiusR, kPerimeterP), 4, 40});
+    EXPECT_EQ(PairAt(controls.pair).caption, "r, P");
+    ExpectBoxes({"16,000", "10,000", "4,000", "4,000", "40,000"});
+    ASSERT_TRUE(controls.working.has_value());
+
+    logic.OpenCalculation({PairOf(kRadiusR, kPerimeterP), 6.25, 40});  // 2·r > b
+    ExpectBoxes({"", "", "", "6,25", "40"});
+    EXPECT_TRUE(ShowsInvalidData());
+
+    logic.OpenCalculation({PairOf(kBaseA, kBaseC), -2.5, 4});
+    ExpectBoxes({"-2,5", "", "4", "", ""});
+    EXPECT_TRUE(ShowsInvalidData());
+
+    logic.Load();
+    EXPECT_EQ(PairAt(controls.pair).caption, "a, c");
+    ExpectBoxes({"16", "", "4", "", ""});
+    EXPECT_TRUE(ShowsExplanation());
+    EXPECT_FALSE(controls.working.has_value());
+}
+
 TEST_F(WindowLogicTest, LoadEmptiesBoxesBeforeTheDefaults) {
     InMemoryControls fresh;
     for (Quantity q : kAllQuantities) fresh.boxes[q].text = u"junk";
@@ -378,6 +405,82 @@ TEST(WindowPlacement, ReopensOnlyWhereItCan) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(placement::Reopened(c.saved, c.dpi, screens), c.opened) << c.what;
+    }
+}
+
+// A link names a calculation only where it is well formed; anything else
+// names none.
+TEST(CalculationLink, ReadsOnlyWellFormedFragments) {
+    using link::Linked;
+    const std::string huge = "a=" + std::string(100'000, '1') + "&c=4";
+    const struct {
+        std::string_view fragment;
+        std::optional<Linked> read;
+    } cases[] = {
+        {"a=25&b=10", Linked{PairOf(kBaseA, kLegB), 25, 10}},
+        {"a=16&c=4", Linked{PairOf(kBaseA, kBaseC), 16, 4}},
+        {"a=-16&r=4", Linked{PairOf(kBaseA, kRadiusR), -16, 4}},
+        {"a=16&P=40", Linked{PairOf(kBaseA, kPerimeterP), 16, 40}},
+        {"b=10&c=4", Linked{PairOf(kLegB, kBaseC), 10, 4}},
+        {"b=10&r=4", Linked{PairOf(kLegB, kRadiusR), 10, 4}},
+        {"c=4&r=4", Linked{PairOf(kBaseC, kRadiusR), 4, 4}},
+        {"c=4&P=40", Linked{PairOf(kBaseC, kPerimeterP), 4, 40}},
+        {"r=4&P=40", Linked{PairOf(kRadiusR, kPerimeterP), 4, 40}},
+        {"P=40&r=4", Linked{PairOf(kRadiusR, kPerimeterP), 4, 40}},  // either order
+        {"a=2.5&c=0.000001", Linked{PairOf(kBaseA, kBaseC), 2.5, 1e-6}},
+        {"a=1e21&c=-2.5e-7", Linked{PairOf(kBaseA, kBaseC), 1e21, -2.5e-7}},
+        {"", std::nullopt},
+        {"a=16", std::nullopt},
+        {"a=16&c=4&r=4", std::nullopt},
+        {"a=16&c=4&", std::nullopt},
+        {"b=10&P=40", std::nullopt},
+        {"a=16&a=4", std::nullopt},
+        {"x=16&c=4", std::nullopt},
+        {"p=40&r=4", std::nullopt},
+        {"A=16&c=4", std::nullopt},
+        {" a=16&c=4", std::nullopt},
+        {"a&c=4", std::nullopt},
+        {"a=&c=4", std::nullopt},
+        {"a=16abc&c=4", std::nullopt},
+        {"a=+16&c=4", std::nullopt},
+        {"a=1e+5&c=4", std::nullopt},
+        {"a=1e&c=4", std::nullopt},
+        {"a=.&c=4", std::nullopt},
+        {"a=2.50&c=4", std::nullopt},  // not the fewest digits
+        {"a=.5&c=4", std::nullopt},
+        {"a=1E21&c=4", std::nullopt},
+        {"a=1 6&c=4", std::nullopt},
+        {"a=2,5&c=4", std::nullopt},
+        {"a=1e400&c=4", std::nullopt},
+        {"a=1e-400&c=4", std::nullopt},
+        {"a=%31%36&c=4", std::nullopt},
+        {"a=<img src=x onerror=alert(1)>&c=4", std::nullopt},
+        {huge, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(link::ReadFragment(c.fragment), c.read) << c.fragment.substr(0, 40);
+    }
+}
+
+// Written in the plain form, whatever the region, and read back as the same numbers.
+TEST(CalculationLink, WritesWhatItReadsBack) {
+    using link::Linked;
+    const struct {
+        Linked calculation;
+        std::string_view fragment;
+    } cases[] = {
+        {{PairOf(kRadiusR, kPerimeterP), 4, 40}, "r=4&P=40"},
+        {{PairOf(kBaseA, kBaseC), 0.1, 2.5e-7}, "a=0.1&c=2.5e-7"},
+        {{PairOf(kBaseA, kRadiusR), -1234567.25, 1e21}, "a=-1234567.25&r=1e21"},
+        {{PairOf(kBaseA, kBaseC), std::nan(""), 4}, ""},
+        {{PairOf(kBaseA, kBaseC), 4, -std::numeric_limits<double>::infinity()}, ""},
+        {{-1, 4, 4}, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(link::FragmentOf(c.calculation), c.fragment);
+        if (!c.fragment.empty()) {
+            EXPECT_EQ(link::ReadFragment(c.fragment), c.calculation);
+        }
     }
 }
 

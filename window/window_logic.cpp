@@ -28,6 +28,21 @@ void WindowLogic::Load() {
     controls_.SelectPair(kStartupPair);  // runs PairChanged to the end first
     controls_.SetValueText(kBaseA, std::u16string(kDefaultA));
     controls_.SetValueText(kBaseC, std::u16string(kDefaultC));
+    ShowExplanation();
+}
+
+void WindowLogic::OpenCalculation(const link::Linked& calculation) {
+    if (!IsValidPair(calculation.pair)) return;
+    if (controls_.SelectedPair() == calculation.pair) {
+        PairChanged();  // the same pair anew: its boxes emptied all the same
+    } else {
+        controls_.SelectPair(calculation.pair);
+    }
+    const NumberFormat format = format_();
+    const PairDefinition& pair = PairAt(calculation.pair);
+    controls_.SetValueText(pair.first, FormatExact(calculation.first, format));
+    controls_.SetValueText(pair.second, FormatExact(calculation.second, format));
+    ComputeValues();
 }
 
 void WindowLogic::PairChanged() {
@@ -55,6 +70,13 @@ void WindowLogic::ClearValues() {
     for (Quantity q : kAllQuantities) controls_.SetValueText(q, {});
 }
 
+// Where the invalid-data message stands, the explanation again.
+void WindowLogic::ShowExplanation() {
+    if (!showsInvalidData_) return;
+    controls_.SetExplanation(Utf16(texts::kExplanation));
+    showsInvalidData_ = false;
+}
+
 void WindowLogic::ComputeValues() {
     // Read in the format the boxes are written in, so that shown results read
     // back as themselves.
@@ -71,10 +93,7 @@ void WindowLogic::ComputeValues() {
         showsInvalidData_ = true;
     } else {
         // The message no longer holds: the derivation comes back, from its top.
-        if (showsInvalidData_) {
-            controls_.SetExplanation(Utf16(texts::kExplanation));
-            showsInvalidData_ = false;
-        }
+        ShowExplanation();
         for (Quantity q : kAllQuantities) {
             controls_.SetValueText(q,
                                    FormatValue(calculation.working.values[q], calculation.format));

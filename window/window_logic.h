@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "calculation_link.h"
 #include "number_format.h"
 #include "window_controls.h"
 
@@ -21,7 +22,12 @@ class WindowLogic {
     WindowLogic(WindowControls& controls, FormatSource format);
 
     // The window has been created: empty boxes, pair "a, c", the defaults.
+    // Run again, it is as it was at its start, the explanation shown.
     void Load();
+    // A calculation that a link names: its pair selected (the boxes emptied,
+    // as at any change of pair), its two values written in the region's
+    // format with every digit they need, then calculated as Calculate does.
+    void OpenCalculation(const link::Linked& calculation);
     // The selected pair has changed, by the user or by the program.
     void PairChanged();
     // Command1(index) was clicked.
@@ -31,6 +37,8 @@ class WindowLogic {
     void ComputeValues();
 
   private:
+    void ShowExplanation();
+
     WindowControls& controls_;
     FormatSource format_;
     bool showsInvalidData_ = false;
