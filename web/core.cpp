@@ -2,10 +2,14 @@
 // controls, and the few functions main.js and the controls' events call.
 #include <emscripten.h>
 
+#include <optional>
 #include <string>
 
+#include "calculation_link.h"
+#include "dom.h"
 #include "number_format.h"
 #include "page_controls.h"
+#include "utf16.h"
 #include "window_logic.h"
 
 namespace {
@@ -86,6 +90,19 @@ EMSCRIPTEN_KEEPALIVE void velmora_set_number_format(int decimalLength, int group
 EMSCRIPTEN_KEEPALIVE void velmora_start() {
     velmora::web::BindPageEvents();
     TheCalculator().logic.Load();
+}
+
+// The page was opened, or its address changed, with a fragment: the
+// calculation it names, opened; any other, the page as a plain visit shows
+// it, and the address without it.
+EMSCRIPTEN_KEEPALIVE void velmora_open_link() {
+    const std::string fragment = velmora::Utf8(velmora::web::dom::Fragment());
+    if (const std::optional<velmora::link::Linked> linked = velmora::link::ReadFragment(fragment)) {
+        TheCalculator().logic.OpenCalculation(*linked);
+        return;
+    }
+    TheCalculator().logic.Load();
+    velmora::web::dom::SetFragment({});
 }
 
 EMSCRIPTEN_KEEPALIVE void velmora_command(int index) {

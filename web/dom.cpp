@@ -39,6 +39,25 @@ EM_JS(void, velmora_dom_focus, (const char* id), {
     document.getElementById(UTF8ToString(id)).focus({preventScroll: true});
 });
 
+// The page's address without its fragment (part 0), or the fragment (1).
+EM_JS(int, velmora_dom_location_length, (int part), {
+    return (part ? location.hash.slice(1) : location.href.split("#")[0]).length;
+});
+
+EM_JS(void, velmora_dom_copy_location, (int part, char16_t* out, int length), {
+    const text = part ? location.hash.slice(1) : location.href.split("#")[0];
+    for (let i = 0; i < length; ++i) HEAPU16[(out >> 1) + i] = text.charCodeAt(i);
+});
+
+EM_JS(void, velmora_dom_set_fragment, (const char* fragment), {
+    const text = UTF8ToString(fragment);
+    history.replaceState(history.state, "", text ? "#" + text : location.pathname + location.search);
+});
+
+EM_JS(int, velmora_dom_can_share, (), {
+    return !!navigator.share;
+});
+
 EM_JS(void, velmora_dom_on_click, (const char* id, int index), {
     const button = document.getElementById(UTF8ToString(id));
     button.addEventListener("click", () => _velmora_command(index));
@@ -52,6 +71,12 @@ EM_JS(void, velmora_dom_on_selection_change, (const char* id), {
     document.getElementById(UTF8ToString(id)).addEventListener("change", () => _velmora_pair_changed());
 });
 // clang-format on
+
+std::u16string Location(int part) {
+    std::u16string text(static_cast<std::size_t>(velmora_dom_location_length(part)), u'\0');
+    velmora_dom_copy_location(part, text.data(), static_cast<int>(text.size()));
+    return text;
+}
 
 }  // namespace
 
@@ -89,6 +114,22 @@ void Select(const std::string& id, int index) {
 
 void Focus(const std::string& id) {
     velmora_dom_focus(id.c_str());
+}
+
+std::u16string PageAddress() {
+    return Location(0);
+}
+
+std::u16string Fragment() {
+    return Location(1);
+}
+
+void SetFragment(const std::string& fragment) {
+    velmora_dom_set_fragment(fragment.c_str());
+}
+
+bool CanShare() {
+    return velmora_dom_can_share() != 0;
 }
 
 void OnClick(const std::string& id, int index) {

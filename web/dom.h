@@ -19,6 +19,16 @@ int SelectedIndex(const std::string& id);  // -1: none
 void Select(const std::string& id, int index);
 void Focus(const std::string& id);
 
+// The page's address without its fragment, and its fragment without the "#".
+std::u16string PageAddress();
+std::u16string Fragment();
+// Puts the fragment in the address in place of the one there (none where
+// empty), without a new entry in the history: Back does not step through
+// calculations.
+void SetFragment(const std::string& fragment);
+// Whether the browser can hand an address to the system's sharing (phones).
+bool CanShare();
+
 // A click (by mouse, touch, Space, or Enter once per press) calls
 // velmora_command(index); a change of the list's selection by the user
 // calls velmora_pair_changed().

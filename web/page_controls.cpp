@@ -1,8 +1,10 @@
 #include "page_controls.h"
 
+#include "calculation_link.h"
 #include "design.h"
 #include "dom.h"
 #include "solution_html.h"
+#include "utf16.h"
 
 namespace velmora::web {
 namespace {
@@ -57,8 +59,19 @@ void PageControls::SetExplanation(const std::u16string& text) {
     dom::SetValue(Id(Name::Text1, 0), text);
 }
 
+// The working below the window, and the calculation in the page's address,
+// from the numbers read (where they are numbers), so that the address opens
+// it again.
 void PageControls::ShowWorking(const Calculation& calculation) {
-    dom::SetHtml(kSolutionBodyId, SolutionHtml(solution::SolutionOf(calculation)));
+    const PairDefinition& pair = PairAt(calculation.pair);
+    const std::string fragment =
+        link::FragmentOf({calculation.pair, calculation.working.values[pair.first],
+                          calculation.working.values[pair.second]});
+    dom::SetFragment(fragment);
+    const std::u16string address =
+        fragment.empty() ? std::u16string() : dom::PageAddress() + u"#" + Utf16(fragment);
+    dom::SetHtml(kSolutionBodyId,
+                 SolutionHtml(solution::SolutionOf(calculation), address, dom::CanShare()));
     showsWorking_ = true;
 }
 
@@ -66,6 +79,7 @@ void PageControls::ShowWorking(const Calculation& calculation) {
 void PageControls::ClearWorking() {
     if (!showsWorking_) return;
     dom::SetHtml(kSolutionBodyId, BeforeFirstCalculationHtml());
+    dom::SetFragment({});
     showsWorking_ = false;
 }
 

@@ -82,7 +82,8 @@ std::string BeforeFirstCalculationHtml() {
     return "<p>" + Escaped(texts::solution::kBeforeFirstCalculation) + "</p>";
 }
 
-std::string SolutionHtml(const solution::Solution& solution) {
+std::string SolutionHtml(const solution::Solution& solution, std::u16string_view link,
+                         bool canShare) {
     std::string html = Paragraph(solution.given);
     if (solution.stepCount > 0) {
         html += "<ol>";
@@ -94,6 +95,17 @@ std::string SolutionHtml(const solution::Solution& solution) {
     if (!solution.answer.empty()) html += Paragraph(solution.answer);
     if (solution.figure) html += "<figure>" + ScaledFigureSvg(*solution.figure) + "</figure>";
     if (!solution.noFigure.empty()) html += Paragraph(solution.noFigure);
+    if (!link.empty()) {
+        const std::string address = Text(link);
+        html += "<p><a" + Attribute("href", address) + ">" + Escaped(texts::solution::kLink) +
+                ": " + address + "</a>";
+        if (canShare) {
+            html += " <button" + Attribute("type", "button") +
+                    Attribute("id", std::string(kShareId)) + ">" +
+                    Escaped(texts::solution::kShare) + "</button>";
+        }
+        html += "</p>";
+    }
     return html;
 }
 

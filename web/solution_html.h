@@ -15,8 +15,14 @@ inline constexpr std::string_view kSolutionBodyId = "solution-body";
 // The one line that says what will appear.
 std::string BeforeFirstCalculationHtml();
 
+// The element of the link's share action, where the browser can share.
+inline constexpr std::string_view kShareId = "solution-share";
+
 // What was given, the steps as an ordered list, then why no such trapezoid
-// exists, or the answer and the trapezoid to scale as inline SVG.
-std::string SolutionHtml(const solution::Solution& solution);
+// exists, or the answer and the trapezoid to scale as inline SVG; last, where
+// there is one, the address that opens the calculation again (`link`), with
+// its share action where `canShare`.
+std::string SolutionHtml(const solution::Solution& solution, std::u16string_view link,
+                         bool canShare);
 
 }  // namespace velmora::web

@@ -92,6 +92,10 @@ inline constexpr std::string_view kSquare =
     "При D = 0 основите са равни (a = c), бедрата са перпендикулярни на тях и фигурата е "
     "квадрат, а не трапец.";
 
+// The address that opens the same calculation again, and the phone's sharing of it.
+inline constexpr std::string_view kLink = "Връзка към това решение";
+inline constexpr std::string_view kShare = "Сподели";
+
 // The trapezoid drawn to scale, or why it is not.
 inline constexpr std::string_view kNoFigure =
     "Няма чертеж в мащаб: дължината {} = {} не е положителна.";

@@ -118,8 +118,9 @@ class PageTest(unittest.TestCase):
                 cls.urls.append(message["params"]["request"]["url"])
         cls.console += [e for e in cls.browser.get_log("browser") if e["level"] != "INFO"]
 
-    # The page as a user opens it, in a language and at a size and density.
-    def open(self, language="en-US", width=800, scale=1, mobile=False):
+    # The page as a user opens it, in a language and at a size and density,
+    # from a link to a calculation where a fragment is given.
+    def open(self, language="en-US", width=800, scale=1, mobile=False, fragment=""):
         b = self.browser
         b.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": width, "height": 700, "deviceScaleFactor": scale, "mobile": mobile})
@@ -128,7 +129,9 @@ class PageTest(unittest.TestCase):
         b.execute_cdp_cmd("Network.setUserAgentOverride", {
             "userAgent": b.execute_script("return navigator.userAgent"),
             "acceptLanguage": language})
-        b.get(self.origin + "/")
+        if fragment:
+            b.get("about:blank")  # a new page, not the same page with another fragment
+        b.get(self.origin + "/" + ("#" + fragment if fragment else ""))
         self.wait_until_ready()
 
     def wait_until_ready(self):
@@ -224,11 +227,12 @@ class PageTest(unittest.TestCase):
             "return document.getElementById('Text1_0').scrollTop"), 0)
 
     def solution(self):
-        """The section's paragraphs and steps, as text."""
+        """The section's paragraphs, its link and its steps, as text."""
         return self.browser.execute_script("""
             const section = document.querySelector("section#solution");
             const texts = (selector) => [...section.querySelectorAll(selector)].map((e) => e.textContent);
-            return {paragraphs: texts("p"), steps: texts("ol > li"), lists: texts("ol").length,
+            return {paragraphs: texts("p:not(:has(a))"), links: texts("p > a"),
+                    steps: texts("ol > li"), lists: texts("ol").length,
                     figures: texts("svg").length, live: section.getAttribute("aria-live")};""")
 
     def test_the_working_says_why_the_data_are_invalid(self):
@@ -309,6 +313,56 @@ class PageTest(unittest.TestCase):
         pdf = base64.b64decode(self.browser.execute_cdp_cmd("Page.printToPDF", {
             "paperWidth": 8.27, "paperHeight": 11.69})["data"])  # A4
         self.assertEqual(len(re.findall(rb"/Type\s*/Page[^s]", pdf)), 1)
+
+    def state(self):
+        """What the window shows, the working below it and the page's address."""
+        return (self.values(), self.given(), self.explanation(), self.solution()["paragraphs"],
+                self.browser.execute_script("return location.hash"))
+
+    def test_a_link_opens_the_calculation_in_any_language(self):
+        self.open("bg-BG")
+        self.type_into(0, "1,23456")  # more digits than the boxes show
+        history = self.browser.execute_script("return history.length")
+        self.calculate()
+        shown = self.values()
+        self.assertEqual(shown, ["1,235", "2,617", "4,000", "1,111", "10,469"])
+        address = self.browser.execute_script("return location.href")
+        self.assertEqual(address, self.origin + "/#a=1.23456&c=4")
+        # Back does not step through calculations.
+        self.assertEqual(self.browser.execute_script("return history.length"), history)
+        link = self.browser.find_element(By.CSS_SELECTOR, "section#solution a")
+        self.assertEqual(link.text, "Връзка към това решение: " + address)
+        self.assertEqual(link.get_attribute("href"), address)
+        self.click_pair(8)  # r, P: a pair change takes the calculation away
+        self.assertEqual(self.browser.execute_script("return location.hash"), "")
+
+        self.open("en-US", fragment="a=1.23456&c=4")  # the teacher's link, in English
+        self.assertEqual(self.values(), ["1.235", "2.617", "4.000", "1.111", "10.469"])
+        self.assertEqual(self.given(), [(k in (0, 2),) * 2 for k in range(5)])
+        self.assertEqual(len(self.solution()["steps"]), 4)
+        self.open("bg-BG", fragment="a=1.23456&c=4")
+        self.assertEqual(self.values(), shown)
+
+    def test_a_bad_link_opens_the_page_as_a_plain_visit(self):
+        self.open("bg-BG")
+        plain = self.state()
+        self.open("bg-BG", fragment="b=10&a=25")  # describes no trapezoid: as Calculate says
+        self.assertEqual(self.explanation(), INVALID)
+        self.assertEqual(self.values(), ["25", "10", "", "", ""])
+        self.assertEqual(len(self.solution()["steps"]), 3)
+        self.assertEqual(self.browser.execute_script("return location.hash"), "#a=25&b=10")
+        bad = ["x=16&y=4", "a=16", "a=16&c=4&r=4", "b=10&P=40", "a=16&a=4", "a=&c=4",
+               "a=16abc&c=4", "a=1e400&c=4", "a=%31%36&c=4", "p=40&r=4",
+               "a=<img src=x onerror=document.title=1>&c=4", "a=" + "1" * 100000 + "&c=4"]
+        for fragment in bad:
+            with self.subTest(fragment=fragment[:40]):  # opened in the page already open
+                self.browser.execute_script("location.hash = arguments[0]", fragment)
+                WebDriverWait(self.browser, 5).until(
+                    lambda b: b.execute_script("return location.hash") == "")
+                self.assertEqual(self.state(), plain)
+                self.assertEqual(self.browser.title, CAPTION)
+        self.open("bg-BG", fragment=bad[-2])  # and opened afresh
+        self.assertEqual(self.state(), plain)
 
     def test_keyboard(self):
         self.open()
@@ -479,6 +533,9 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.values(), RESULTS)
         self.assertEqual(len(self.solution()["steps"]), 4)  # the working too
         self.assertEqual(self.browser.title, CAPTION)
+        self.open(fragment="r=4&P=40")  # and a link
+        self.assertEqual(self.values(), RESULTS)
+        self.assertEqual(self.given(), [(k in (3, 4),) * 2 for k in range(5)])
 
     @classmethod
     def check_whole_session(cls):

@@ -11,7 +11,8 @@
   // value, as on the desktop, where Intl would round from the shortest
   // decimal (1.0005 is really 1.000499…, and shows as 1.000).
   function numberFormat() {
-    const intl = new Intl.NumberFormat(navigator.languages);  // grouping as the language does
+    // Grouping as the language does.
+    const intl = new Intl.NumberFormat(navigator.languages);
     const parts = (value) => intl.formatToParts(value);
     const part = (list, type, otherwise) => (list.find((p) => p.type === type) || { value: otherwise }).value;
     const grouped = (value) => parts(value).some((p) => p.type === "group");
@@ -55,6 +56,16 @@
   // change of language, and the start does not wait for Intl's data.
   Promise.all([VelmoraCore({ numberFormat }), documentParsed]).then(([core]) => {
     core._velmora_start();
+    // A link to a calculation opens it, and so does one opened in the page later.
+    if (location.hash) core._velmora_open_link();
+    addEventListener("hashchange", () => core._velmora_open_link());
+    addEventListener("click", (event) => {
+      if (event.target.id === "solution-share") {
+        // The user may share it, or not.
+        const address = event.target.parentNode.querySelector("a").href;
+        navigator.share({ title: document.title, url: address }).catch(() => {});
+      }
+    });
     // The page computes: for tests, and for timings of the start (User Timing).
     document.documentElement.dataset.velmora = "ready";
     performance.mark("velmora-ready");
