@@ -69,6 +69,10 @@ void MainWindow::RestorePlacement() {
     opensMaximised_ = saved->maximised;
 }
 
+void MainWindow::SavePlace() const {
+    SavePlacement(settings_.settingsKey, window_, clientTwips_, density_.Frame(density_.Dpi()));
+}
+
 MainWindow::~MainWindow() {
     if (window_) DestroyWindow(window_);
 }
@@ -138,10 +142,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             OnSize(static_cast<int>(wParam));
             return 0;
-        case WM_ENDSESSION:
-            if (wParam)
-                SavePlacement(settings_.settingsKey, window_, clientTwips_,
-                              density_.Frame(density_.Dpi()));
+        case WM_ENDSESSION:  // Windows ends the session, and the program with it
+            if (wParam) SavePlace();
             return 0;
         case WM_SYSCOLORCHANGE:
             OnSystemColoursChanged(wParam, lParam);
@@ -150,8 +152,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             OnSettingChanged(wParam, lParam);
             break;
         case WM_DESTROY:
-            SavePlacement(settings_.settingsKey, window_, clientTwips_,
-                          density_.Frame(density_.Dpi()));
+            SavePlace();
             PostQuitMessage(0);
             return 0;
     }

@@ -67,6 +67,7 @@ class MainWindow final : private WindowControls {
     void ApplyColours();  // the designed ones, or the system's in high contrast
     void RepaintAll();    // the window and every control
     void RestorePlacement();
+    void SavePlace() const;  // for the next start
 
     // WindowControls, carried out on the controls.
     std::u16string ValueText(Quantity k) const override;
