@@ -20,13 +20,25 @@ std::optional<double> Read(const std::string& clean) {
 }
 
 // The fewest digits, correctly rounded, that read back as the value: the
-// digits that <charconv> gives for the shortest text.
+// digits that <charconv> gives for the shortest text. More digits are never
+// farther from the value, so the fewest are found by halving: 17 always do.
 Digits ShortestDigits(double magnitude) {
     char buffer[40];
-    for (int precision = 0; precision < 17; ++precision) {
+    const auto readsBack = [&](int precision) {
         std::snprintf(buffer, sizeof buffer, "%.*e", precision, magnitude);
-        if (std::strtod(buffer, nullptr) == magnitude) break;
+        return std::strtod(buffer, nullptr) == magnitude;
+    };
+    int low = 0;    // digits after the first: too few below this
+    int high = 16;  // enough
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (readsBack(middle)) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
     }
+    readsBack(low);
     return FromScientific(buffer);
 }
 
