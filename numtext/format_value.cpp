@@ -60,14 +60,13 @@ Affixes NegativeAffixes(const NumberFormat& format) {
     return {sign, {}};
 }
 
-// The value's sign before or after `body`, as the region writes negatives.
-std::u16string Signed(bool negative, std::u16string body, const NumberFormat& format) {
-    if (!negative) return body;
-    const Affixes affixes = NegativeAffixes(format);
-    return affixes.before + body + affixes.after;
-}
-
 }  // namespace
+
+std::u16string Signed(bool negative, std::u16string_view body, const NumberFormat& format) {
+    if (!negative) return std::u16string(body);
+    const Affixes affixes = NegativeAffixes(format);
+    return affixes.before + std::u16string(body) + affixes.after;
+}
 
 std::u16string FormatExact(double value, const NumberFormat& format) {
     if (!std::isfinite(value)) return {};
@@ -101,26 +100,29 @@ std::u16string FormatExact(double value, const NumberFormat& format) {
     return Signed(std::signbit(value), out.Take(), format);
 }
 
+std::u16string FormatDecimal(bool negative, std::string_view integer, std::string_view fraction,
+                             const NumberFormat& format) {
+    const Affixes affixes = negative ? NegativeAffixes(format) : Affixes{};
+    LocalizedWriter out(format);
+    out.Append(affixes.before);
+    if (integer != "0" || format.leadingZero || fraction.empty()) out.Digits(integer, true);
+    if (!fraction.empty()) {
+        out.Append(format.decimalSeparator);
+        out.Digits(fraction, false);
+    }
+    out.Append(affixes.after);
+    return out.Take();
+}
+
 std::u16string FormatValue(double value, const NumberFormat& format) {
     if (!std::isfinite(value)) return {};
     char buffer[decimal::kMaxFixedLength];
     const std::string_view fixed = decimal::FixedThreeDecimals(std::fabs(value), buffer);
     if (fixed.empty()) return {};
     const std::size_t period = fixed.find('.');
-    const std::string_view integerPart = fixed.substr(0, period);
-    const std::string_view decimals = fixed.substr(period + 1);
-
     const bool roundsToZero = fixed.find_first_not_of("0.") == std::string_view::npos;
-    const bool negative = std::signbit(value) && !roundsToZero;
-
-    const Affixes affixes = negative ? NegativeAffixes(format) : Affixes{};
-    LocalizedWriter out(format);
-    out.Append(affixes.before);
-    if (integerPart != "0" || format.leadingZero) out.Digits(integerPart, true);
-    out.Append(format.decimalSeparator);
-    out.Digits(decimals, false);
-    out.Append(affixes.after);
-    return out.Take();
+    return FormatDecimal(std::signbit(value) && !roundsToZero, fixed.substr(0, period),
+                         fixed.substr(period + 1), format);
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "number_format.h"
 
@@ -13,6 +14,17 @@ namespace velmora {
 // Only finite values are shown (the solver returns nothing else); any other
 // gives the empty text.
 std::u16string FormatValue(double value, const NumberFormat& format);
+
+// A decimal given by its ASCII digits, in the region's format: the integer
+// digits grouped, the decimal separator and the fraction's digits where
+// there are any, and the region's negative form: (true, "1234", "5") is
+// "-1 234,5" in Bulgarian. What FormatValue writes its digits with.
+std::u16string FormatDecimal(bool negative, std::string_view integer, std::string_view fraction,
+                             const NumberFormat& format);
+
+// `body` with the region's negative form around it where `negative`: "-4/3"
+// or "(4/3)".
+std::u16string Signed(bool negative, std::u16string_view body, const NumberFormat& format);
 
 // The shortest text that reads back as exactly the value: the fewest digits,
 // in fixed point or, where JavaScript writes an exponent (from 1e21, below

@@ -144,41 +144,40 @@ int DigitValue(char32_t ch, int base) {
     return value < base ? value : -1;
 }
 
-// A non-negative integer of any length in base 16 (4 bits a digit) or 8 (3 bits),
-// exact up to 2^53 and the nearest double beyond, never wrapping around.
-double ReadPowerOfTwoInteger(Reader& in, int base, int bitsPerDigit) {
-    const int mantissaDigits = 63 / bitsPerDigit;  // what fits a uint64 exactly
+// A non-negative integer of any length in base 16 (4 bits a digit) or 8 (3
+// bits): exact where it fits 63 bits, and otherwise its leading 63 bits and
+// a sticky bit for the rest, which round to the nearest double as the whole
+// would, never wrapping around.
+struct PowerOfTwoInteger {
     std::uint64_t mantissa = 0;
+    long long droppedBits = 0;
+    double Value() const {
+        return std::ldexp(static_cast<double>(mantissa), static_cast<int>(droppedBits));
+    }
+};
+
+PowerOfTwoInteger ReadPowerOfTwoInteger(Reader& in, int base, int bitsPerDigit) {
+    const int mantissaDigits = 63 / bitsPerDigit;  // what fits a uint64 exactly
+    PowerOfTwoInteger n;
     int taken = 0;
-    long long dropped = 0;
     bool sticky = false;  // a non-zero digit among those dropped
     for (int digit = DigitValue(in.Peek(), base); digit >= 0; digit = DigitValue(in.Peek(), base)) {
         in.Advance();
         if (taken == 0 && digit == 0) continue;  // leading zeros
         if (taken < mantissaDigits) {
-            mantissa =
-                mantissa * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+            n.mantissa =
+                n.mantissa * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
             ++taken;
         } else {
             sticky = sticky || digit != 0;
-            if (dropped < 1'000'000) ++dropped;  // beyond this, the value is infinite anyway
+            // Beyond this, the value is infinite anyway.
+            if (n.droppedBits < 1'000'000) n.droppedBits += bitsPerDigit;
         }
     }
     // The mantissa holds at least 57 bits, so a sticky bit in its lowest place
     // makes the conversion to double round as the full value would.
-    if (sticky) mantissa |= 1U;
-    return std::ldexp(static_cast<double>(mantissa), static_cast<int>(dropped * bitsPerDigit));
-}
-
-// Decimal exponent of the leading significant digit, for telling overflow from
-// underflow when the value does not fit a double.
-long long LeadingMagnitude(std::string_view intDigits, std::string_view fracDigits) {
-    const auto firstNonZero = intDigits.find_first_not_of('0');
-    if (firstNonZero != std::string_view::npos) {
-        return static_cast<long long>(intDigits.size() - firstNonZero);
-    }
-    const auto fracNonZero = fracDigits.find_first_not_of('0');
-    return -static_cast<long long>(fracNonZero);
+    if (sticky) n.mantissa |= 1U;
+    return n;
 }
 
 // The exponent's value, saturated well beyond anything a double can hold.
@@ -325,7 +324,9 @@ Mantissa ReadMantissa(Reader& in, const Symbols& symbols, const NumberFormat& fo
     return m;
 }
 
-double ReadDecimal(Reader& in, const Symbols& symbols, const NumberFormat& format) {
+// The number as written, or nothing where it can be read two ways.
+std::optional<WrittenNumber> ReadDecimal(Reader& in, const Symbols& symbols,
+                                         const NumberFormat& format) {
     bool negative = false;
     bool signGiven = true;
     bool parenthesised = false;
@@ -337,10 +338,8 @@ double ReadDecimal(Reader& in, const Symbols& symbols, const NumberFormat& forma
         signGiven = false;
     }
     const Mantissa m = ReadMantissa(in, symbols, format);
-    if (m.ambiguous) return std::numeric_limits<double>::quiet_NaN();
-    const std::string& intDigits = m.intDigits;
-    const std::string& fracDigits = m.fracDigits;
-    if (intDigits.empty() && fracDigits.empty()) return 0.0;
+    if (m.ambiguous) return std::nullopt;
+    if (m.intDigits.empty() && m.fracDigits.empty()) return WrittenNumber{};
 
     // The exponent counts only when at least one digit follows the letter.
     bool expNegative = false;
@@ -355,9 +354,7 @@ double ReadDecimal(Reader& in, const Symbols& symbols, const NumberFormat& forma
             in.Advance();
         }
         if (expDigits.empty()) in.Rewind(beforeExponent);
-        if (!expDigits.empty() && SeparatorThenDigit(in, symbols)) {
-            return std::numeric_limits<double>::quiet_NaN();  // 4e8,2
-        }
+        if (!expDigits.empty() && SeparatorThenDigit(in, symbols)) return std::nullopt;  // 4e8,2
     }
     // The region's negative forms: "(2,500)", and "2,500-" where the sign trails.
     if (parenthesised) {
@@ -366,36 +363,73 @@ double ReadDecimal(Reader& in, const Symbols& symbols, const NumberFormat& forma
         negative = in.Take(symbols.negative) || in.Take(U'-');
     }
 
-    // A clean, locale-free form: [-]digits[.digits][e[-]digits].
-    std::string clean;
-    clean.reserve(intDigits.size() + fracDigits.size() + expDigits.size() + 4);
-    if (negative) clean.push_back('-');
-    clean += intDigits.empty() ? "0" : intDigits;
-    if (!fracDigits.empty()) clean += '.' + fracDigits;
-    if (!expDigits.empty()) clean += (expNegative ? "e-" : "e") + expDigits;
+    // Every digit before the point, and no zero at either end.
+    WrittenNumber written{.negative = negative, .digits = m.intDigits + m.fracDigits};
+    written.exponent =
+        SaturatedExponent(expNegative, expDigits) - static_cast<long long>(m.fracDigits.size());
+    written.digits.erase(0, written.digits.find_first_not_of('0'));
+    const std::size_t last = written.digits.find_last_not_of('0');
+    if (last == std::string::npos) {
+        written.exponent = 0;
+    } else {
+        written.exponent += static_cast<long long>(written.digits.size() - last - 1);
+        written.digits.erase(last + 1);
+    }
+    return written;
+}
 
+// The double nearest to the number as written.
+double ToDouble(const WrittenNumber& n) {
+    const double zero = n.negative ? -0.0 : 0.0;
+    if (n.digits.empty()) return zero;
+    const std::string clean = (n.negative ? "-" : "") + n.digits + "e" + std::to_string(n.exponent);
     if (const std::optional<double> value = decimal::Read(clean)) return *value;
     // Beyond a double: an infinity of its sign, or zero, as its magnitude says.
-    const long long magnitude =
-        LeadingMagnitude(intDigits, fracDigits) + SaturatedExponent(expNegative, expDigits);
-    const double value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    return negative ? -value : value;
+    const long long magnitude = static_cast<long long>(n.digits.size()) + n.exponent;
+    if (magnitude <= 0) return zero;
+    return n.negative ? -std::numeric_limits<double>::infinity()
+                      : std::numeric_limits<double>::infinity();
+}
+
+// What a text reads as: a decimal number as written, or an &H or &O
+// integer; neither where it can be read two ways.
+struct Reading {
+    std::optional<WrittenNumber> decimal;
+    std::optional<PowerOfTwoInteger> integer;
+};
+
+Reading Read(std::u16string_view utf16, const NumberFormat& format) {
+    Reader in(utf16);
+    if (in.Take(U'&')) {
+        if (in.TakeLetter('h')) return {.integer = ReadPowerOfTwoInteger(in, 16, 4)};
+        if (in.TakeLetter('o')) return {.integer = ReadPowerOfTwoInteger(in, 8, 3)};
+        return {.decimal = WrittenNumber{}};
+    }
+    return {.decimal = ReadDecimal(in, SymbolsOf(format), format)};
 }
 
 }  // namespace
 
 double ParseNumber(std::u16string_view utf16, const NumberFormat& format) {
-    Reader in(utf16);
-    if (in.Take(U'&')) {
-        if (in.TakeLetter('h')) return ReadPowerOfTwoInteger(in, 16, 4);
-        if (in.TakeLetter('o')) return ReadPowerOfTwoInteger(in, 8, 3);
-        return 0.0;
-    }
-    return ReadDecimal(in, SymbolsOf(format), format);
+    const Reading read = Read(utf16, format);
+    if (read.integer) return read.integer->Value();
+    if (!read.decimal) return std::numeric_limits<double>::quiet_NaN();
+    return ToDouble(*read.decimal);
 }
 
 double ParseNumber(std::string_view utf8, const NumberFormat& format) {
     return ParseNumber(Utf16(utf8), format);
+}
+
+std::optional<WrittenNumber> ParseExactly(std::u16string_view utf16, const NumberFormat& format) {
+    const Reading read = Read(utf16, format);
+    if (!read.integer) return read.decimal;
+    if (read.integer->droppedBits > 0) return std::nullopt;
+    return ParseExactly(Utf16(std::to_string(read.integer->mantissa)), NumberFormat{});
+}
+
+std::optional<WrittenNumber> ParseExactly(std::string_view utf8, const NumberFormat& format) {
+    return ParseExactly(Utf16(utf8), format);
 }
 
 }  // namespace velmora

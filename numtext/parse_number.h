@@ -3,6 +3,8 @@
 // so that every value the window shows reads back as itself.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "number_format.h"
@@ -34,5 +36,21 @@ namespace velmora {
 // it as 0. Text is UTF-8 or UTF-16; anything malformed ends the number.
 double ParseNumber(std::string_view utf8, const NumberFormat& format);
 double ParseNumber(std::u16string_view utf16, const NumberFormat& format);
+
+// A number exactly as a text writes it, before it is rounded to a double:
+// ±digits·10^exponent, the digits with no zero at either end ("" for 0).
+// 2,5 is {"25", −1}; 1,5e3 is {"15", 2}; 0,100 is {"1", −1}.
+struct WrittenNumber {
+    bool negative = false;
+    std::string digits;
+    long long exponent = 0;  // saturated far beyond a double's range
+    friend bool operator==(const WrittenNumber&, const WrittenNumber&) = default;
+};
+
+// What ParseNumber reads, by the same rules, but exactly; nothing where
+// ParseNumber gives NaN, and for an &H or &O integer of more digits than it
+// keeps exactly (15 hexadecimal, 21 octal).
+std::optional<WrittenNumber> ParseExactly(std::string_view utf8, const NumberFormat& format);
+std::optional<WrittenNumber> ParseExactly(std::u16string_view utf16, const NumberFormat& format);
 
 }  // namespace velmora

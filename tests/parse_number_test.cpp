@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -267,6 +268,36 @@ TEST(ParseNumber, SurvivesAnyBytes) {
     EXPECT_EQ(ParseNumber(std::string(100'000, ' ') + "3", kPlain), 3);
     EXPECT_EQ(ParseNumber(std::string(100'000, '.'), kPlain), 0);
     EXPECT_EQ(ParseNumber(std::string(100'000, '9'), kPlain), kInf);
+}
+
+// The same reading, exactly: what the working computes from, so that 0,1 is
+// a tenth and not the double nearest to it.
+TEST(ParseNumber, ReadsExactlyAsWritten) {
+    NumberFormat bulgarian;
+    bulgarian.decimalSeparator = u",";
+    bulgarian.groupSeparator = u"\u00a0";
+    bulgarian.groupSizes = {3};
+    const struct {
+        const char* text;
+        std::optional<WrittenNumber> expected;
+    } rows[] = {
+        {"2,5", WrittenNumber{false, "25", -1}},
+        {"0,1", WrittenNumber{false, "1", -1}},
+        {"1,5e3", WrittenNumber{false, "15", 2}},
+        {"-0,0", WrittenNumber{true, "", 0}},
+        {"16,000", WrittenNumber{false, "16", 0}},
+        {"001200", WrittenNumber{false, "12", 2}},
+        {"12\u00a0345,6", WrittenNumber{false, "123456", -1}},
+        {"(2,5)", WrittenNumber{}},  // no number: the region writes no negative so
+        {"abc", WrittenNumber{}},
+        {"1e-99999999999999999999", WrittenNumber{false, "1", -1'000'000'000'000}},
+        {"&H10", WrittenNumber{false, "16", 0}},
+        {"&HFFFFFFFFFFFFFFF", WrittenNumber{false, "1152921504606846975", 0}},
+        {"&H1000000000000000", std::nullopt},  // beyond the digits kept exactly
+        {"1.234,5", std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ParseExactly(row.text, bulgarian), row.expected) << row.text;
 }
 
 // The program sets the C library's locale from the environment at start-up;
