@@ -5,7 +5,9 @@
 
 #include "format_value.h"
 #include "parse_number.h"
+#include "solution.h"
 #include "solve.h"
+#include "working_text.h"
 
 namespace {
 
@@ -43,6 +45,29 @@ void BM_Calculation(benchmark::State& state, bool bulgarian) {
 }
 BENCHMARK_CAPTURE(BM_Calculation, en_US, false)->DenseRange(0, velmora::kPairCount - 1);
 BENCHMARK_CAPTURE(BM_Calculation, bg_BG, true)->Arg(1)->Arg(8);
+
+// The working written out, exactly: a textbook's numbers, and the six-digit
+// ones that make the exact numbers largest (a root of a 22-digit number).
+void BM_Working(benchmark::State& state, velmora::InputPair pair, const char16_t* first,
+                const char16_t* second) {
+    velmora::Calculation calculation{.pair = pair, .format = Region(true)};
+    const velmora::PairDefinition& row = velmora::PairAt(pair);
+    calculation.texts[row.first] = first;
+    calculation.texts[row.second] = second;
+    velmora::QuantityValues values{};
+    for (velmora::Quantity q : {row.first, row.second}) {
+        values[q] = velmora::ParseNumber(calculation.texts[q], calculation.format);
+    }
+    for (auto _ : state) {
+        calculation.working = velmora::Work(pair, values);
+        benchmark::DoNotOptimize(
+            velmora::solution::WorkingText(velmora::solution::SolutionOf(calculation), u"\n"));
+    }
+}
+BENCHMARK_CAPTURE(BM_Working, a_c_6_4, 1, u"6", u"4");
+BENCHMARK_CAPTURE(BM_Working, r_P_1_9, 8, u"1", u"9");
+BENCHMARK_CAPTURE(BM_Working, b_r_999999_0_123456, 5, u"999999", u"0,123456");
+BENCHMARK_CAPTURE(BM_Working, a_c_1e200_4, 1, u"1e200", u"4");
 
 }  // namespace
 

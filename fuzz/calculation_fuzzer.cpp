@@ -1,7 +1,8 @@
 // Arbitrary bytes through the whole calculation path: pair, five box texts,
 // ParseNumber in a regional format the input picks, Solve, FormatValue in
 // several regional formats, every shown value read back as itself, the
-// working written out with the same numbers, and links read and written.
+// working written out with the same numbers, worked out exactly to the same
+// values within rounding, and links read and written.
 // Aborts when an invariant of a calculation breaks, not only on a crash.
 #include <algorithm>
 #include <array>
@@ -15,12 +16,16 @@
 #include <string_view>
 #include <vector>
 
+#include <charconv>
+
 #include "calculation_link.h"
+#include "exact_working.h"
 #include "format_value.h"
 #include "parse_number.h"
 #include "solution.h"
 #include "solve.h"
 #include "utf16.h"
+#include "work.h"
 
 namespace {
 
@@ -182,6 +187,81 @@ void CheckFormatted(double value, const velmora::NumberFormat& format) {
     }
 }
 
+// A closed interval of doubles, widened outwards at every operation: it
+// holds every value that the operation could take from any points in its
+// operands, so both the exact value and the solver's rounded one.
+struct Interval {
+    double lo, hi;
+};
+
+struct IntervalArithmetic {
+    using Number = Interval;
+    static Interval Widened(double lo, double hi) {
+        return {std::nextafter(lo, -INFINITY), std::nextafter(hi, INFINITY)};
+    }
+    static Interval Span(double a, double b, double c, double d) {
+        return Widened(std::min({a, b, c, d}), std::max({a, b, c, d}));
+    }
+    static std::optional<Interval> Whole(int n) { return Interval{double(n), double(n)}; }
+    static std::optional<Interval> Add(Interval x, Interval y) {
+        return Widened(x.lo + y.lo, x.hi + y.hi);
+    }
+    static std::optional<Interval> Sub(Interval x, Interval y) {
+        return Widened(x.lo - y.hi, x.hi - y.lo);
+    }
+    static std::optional<Interval> Mul(Interval x, Interval y) {
+        return Span(x.lo * y.lo, x.lo * y.hi, x.hi * y.lo, x.hi * y.hi);
+    }
+    static std::optional<Interval> Div(Interval x, Interval y) {
+        if (y.lo <= 0.0 && y.hi >= 0.0) return Interval{-INFINITY, INFINITY};
+        return Span(x.lo / y.lo, x.lo / y.hi, x.hi / y.lo, x.hi / y.hi);
+    }
+    static std::optional<Interval> Root(Interval x) {
+        return Widened(std::sqrt(std::max(0.0, x.lo)), std::sqrt(std::max(0.0, x.hi)));
+    }
+    static bool IsZero(Interval) { return false; }
+    static std::optional<bool> IsPositive(Interval) { return true; }  // every step is looked at
+    static bool Holds(Interval) { return true; }
+};
+
+// The exact working and the solver's agree within rounding: each step's
+// exact value and the solver's double lie in the interval that the same
+// formula gives from the given doubles, each widened by its rounding.
+void CheckExactAgrees(const velmora::Calculation& calculation,
+                      const velmora::solution::ExactWorking& exact) {
+    using velmora::exact::ToDouble;
+    const velmora::PairDefinition& row = velmora::PairAt(calculation.pair);
+    std::array<Interval, kQuantityCount> given{};
+    for (velmora::Quantity q : {row.first, row.second}) {
+        const double x = calculation.working.values[q];
+        // The typed decimal is within half an ulp of its double.
+        given[q] = IntervalArithmetic::Widened(x, x);
+    }
+    const velmora::BasicWorking<Interval> bounds =
+        velmora::WorkWith<IntervalArithmetic>(calculation.pair, given);
+    for (int i = 0; i < exact.stepCount; ++i) {
+        const Interval b = bounds.steps[i].value;
+        const double solver = calculation.working.steps[i].value;
+        Check(solver >= b.lo && solver <= b.hi, "the solver's value lies outside its bounds");
+        // p + q·√m in doubles is a few roundings from its exact value.
+        const velmora::exact::Number& value = exact.steps[i].value;
+        const double p = ToDouble(value.RationalPart());
+        const double root = ToDouble(value.Coefficient()) * std::sqrt(ToDouble(value.Radicand()));
+        const double slack = 1e-14 * std::max(std::fabs(p), std::fabs(root));
+        const double x = p + root;
+        Check(x >= b.lo - slack && x <= b.hi + slack, "an exact value disagrees with the solver's");
+    }
+}
+
+// Where a step ends rounded, with the three decimals of the box's value (a
+// number written in full CheckExactAgrees compares).
+void CheckResultShown(const velmora::solution::Step& step, double value,
+                      const velmora::NumberFormat& format) {
+    if (step.sides.size() < 2 || !step.sides.back().rounded) return;
+    Check(step.sides.back().text == FormatValue(value, format),
+          "a step shows another value than its box");
+}
+
 // The working written out shows the solver's numbers: each step's result is
 // what the box shows for that quantity, or the pair's test value as evaluated
 // above; and it says why exactly where the data are invalid.
@@ -198,17 +278,30 @@ void CheckSolution(velmora::InputPair pair,
     const auto worked = calculation.working.Steps();
     Check(solution.Steps().size() >= worked.size(), "a step of the working is missing");
     for (std::size_t i = 0; i < worked.size(); ++i) {
-        const std::u16string& shown = solution.steps[i].result;
         const velmora::Term term = worked[i].term;
-        if (term == velmora::Term::kProduct || term == velmora::Term::kDiscriminant) {
-            if (test && std::isfinite(*test)) {
-                Check(shown == FormatValue(*test, format), "a step shows another test value");
-            }
+        if (velmora::IsTest(term)) {
+            if (test && std::isfinite(*test)) CheckResultShown(solution.steps[i], *test, format);
         } else if (result) {
-            Check(shown == FormatValue((*result)[static_cast<std::size_t>(term)], format),
-                  "a step shows another value than its box");
+            CheckResultShown(solution.steps[i], (*result)[static_cast<std::size_t>(term)], format);
         }
     }
+    if (const auto exact = velmora::solution::WorkExactly(calculation)) {
+        CheckExactAgrees(calculation, *exact);
+    }
+}
+
+// A box's text read exactly is the number ParseNumber reads, before rounding.
+void CheckExactReading(std::string_view box, double value, const velmora::NumberFormat& format) {
+    const std::optional<velmora::WrittenNumber> written = velmora::ParseExactly(box, format);
+    Check(written.has_value() || std::isnan(value) || box.find('&') != std::string_view::npos,
+          "a number without an exact reading");
+    if (!written || written->digits.empty()) return;
+    const std::string clean = written->digits + "e" + std::to_string(written->exponent);
+    double magnitude = 0.0;
+    const auto [end, error] = std::from_chars(clean.data(), clean.data() + clean.size(), magnitude);
+    if (error != std::errc{}) return;  // beyond a double: ParseNumber's infinities and zeros
+    Check((written->negative ? -magnitude : magnitude) == value,
+          "the exact reading is another number");
 }
 
 }  // namespace
@@ -231,7 +324,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < size; ++i) seed = (seed ^ data[i]) * 0x100000001B3ULL;
     const velmora::NumberFormat format = AnyFormat(seed);
     QuantityValues given{};
-    for (int k = 0; k < kQuantityCount; ++k) given[k] = velmora::ParseNumber(boxes[k], format);
+    for (int k = 0; k < kQuantityCount; ++k) {
+        given[k] = velmora::ParseNumber(boxes[k], format);
+        CheckExactReading(boxes[k], given[k], format);
+    }
     // Any double the first box's bytes make, shown and read back, and written
     // exactly, as a link's value goes into a box, and read back as itself.
     if (boxes[0].size() >= sizeof(double)) {

@@ -401,11 +401,11 @@ struct Reading {
 Reading Read(std::u16string_view utf16, const NumberFormat& format) {
     Reader in(utf16);
     if (in.Take(U'&')) {
-        if (in.TakeLetter('h')) return {.integer = ReadPowerOfTwoInteger(in, 16, 4)};
-        if (in.TakeLetter('o')) return {.integer = ReadPowerOfTwoInteger(in, 8, 3)};
-        return {.decimal = WrittenNumber{}};
+        if (in.TakeLetter('h')) return {std::nullopt, ReadPowerOfTwoInteger(in, 16, 4)};
+        if (in.TakeLetter('o')) return {std::nullopt, ReadPowerOfTwoInteger(in, 8, 3)};
+        return {WrittenNumber{}, std::nullopt};
     }
-    return {.decimal = ReadDecimal(in, SymbolsOf(format), format)};
+    return {ReadDecimal(in, SymbolsOf(format), format), std::nullopt};
 }
 
 }  // namespace

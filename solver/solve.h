@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 
+#include "formulas.h"
 #include "quantities.h"
 
 namespace velmora {
@@ -14,17 +15,11 @@ using QuantityValues = std::array<double, kQuantityCount>;
 // The five values in Quantity order, or nothing for "invalid data".
 using SolveResult = std::optional<QuantityValues>;
 
-// What a step of the calculation works out: one of the five quantities (the
-// same numbers as Quantity), or the number a pair's validity test looks at.
-enum class Term : int { kA, kB, kC, kR, kP, kProduct /* a·c */, kDiscriminant /* D */ };
-
-constexpr Term TermOf(Quantity q) {
-    return static_cast<Term>(q);
-}
-
-struct WorkedStep {
+// A term worked out, in whatever kind of number the calculation was made.
+template <class Number>
+struct BasicStep {
     Term term;
-    double value;
+    Number value;
 };
 
 // How a calculation ended.
@@ -34,23 +29,28 @@ enum class Outcome {
     kZeroDivisor,  // a given base that the next step divides by is 0
     kNotFinite,    // a given value, or the last step's, is beyond a double
     kNoSuchPair,
+    kTooLarge,  // in exact numbers: the next step's value would not fit them
 };
 
 // The calculation as it went: the values given and worked out, and each step
 // in the order computed, up to where it ended.
-struct Working {
+template <class Number>
+struct BasicWorking {
     Outcome outcome = Outcome::kNoSuchPair;
-    QuantityValues values{};  // the given two, then every quantity worked out
-    std::array<WorkedStep, 4> steps{};
+    std::array<Number, kQuantityCount> values{};  // the given two, then each worked out
+    std::array<BasicStep<Number>, 4> steps{};
     int stepCount = 0;
 
-    std::span<const WorkedStep> Steps() const {
+    std::span<const BasicStep<Number>> Steps() const {
         return {steps.data(), static_cast<std::size_t>(stepCount)};
     }
 };
 
-// Reads only the two values the pair names, and computes in the documented
-// order and grouping, step by step.
+using WorkedStep = BasicStep<double>;
+using Working = BasicWorking<double>;
+
+// Reads only the two values the pair names, and computes each step of the
+// pair's formulas in their order and grouping, in doubles.
 Working Work(InputPair pair, const QuantityValues& given);
 
 // Work's five values where valid. A valid result holds five finite numbers

@@ -64,7 +64,7 @@ TEST(Uint128, ReportsWhatDoesNotFit) {
 // Where the compiler has a 128-bit integer of its own: every operation
 // against it, on operands of every width.
 TEST(Uint128, AgreesWithTheCompilersOwn) {
-    using Native = unsigned __int128;
+    __extension__ typedef unsigned __int128 Native;
     const auto native = [](Uint128 n) { return (Native(n.High()) << 64) | n.Low(); };
     std::mt19937_64 random(::testing::UnitTest::GetInstance()->random_seed());
     const auto any = [&] {
@@ -81,7 +81,9 @@ TEST(Uint128, AgreesWithTheCompilersOwn) {
         const bool overflows = __builtin_mul_overflow(native(x), native(y), &product);
         const std::optional<Uint128> checked = Mul(x, y);
         ASSERT_EQ(checked.has_value(), !overflows);
-        if (checked) ASSERT_EQ(native(*checked), product);
+        if (checked) {
+            ASSERT_EQ(native(*checked), product);
+        }
         ASSERT_EQ(native(WrappingMul(x, y)), native(x) * native(y));
         const Wide wide = FullProduct(x, y);
         ASSERT_EQ(native(wide.low), native(x) * native(y));

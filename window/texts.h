@@ -97,8 +97,7 @@ inline constexpr std::string_view kLink = "Връзка към това реше
 inline constexpr std::string_view kShare = "Сподели";
 
 // The trapezoid drawn to scale, or why it is not.
-inline constexpr std::string_view kNoFigure =
-    "Няма чертеж в мащаб: дължината {} = {} не е положителна.";
+inline constexpr std::string_view kNoFigure = "Няма чертеж в мащаб: дължината {} не е положителна.";
 inline constexpr std::string_view kFigureTitle = "Трапецът ABCD в мащаб";
 inline constexpr std::string_view kFigureDescription =
     "Равнобедрен трапец ABCD: долна основа a = {}, горна основа c = {}, бедра b = {} и вписана "

@@ -248,10 +248,9 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.browser.switch_to.active_element.get_attribute("id"), "Command1_0")
         shown = self.solution()
         self.assertEqual(shown["steps"], [
-            "c = 2·b − a = 2·10,000 − 25,000 = -5,000", "P = 4·b = 4·10,000 = 40,000",
-            "a·c = 25,000·(-5,000) = -125,000 ≤ 0"])
+            "c = 2·b − a = 2·10 − 25 = -5", "P = 4·b = 4·10 = 40", "a·c = 25·(-5) = -125 ≤ 0"])
         self.assertEqual(shown["paragraphs"], [
-            "Дадено: a = 25,000; b = 10,000.",
+            "Дадено: a = 25; b = 10.",
             "Основите a и c са с различни знаци, а дължина не може да е отрицателна. "
             "Такъв трапец не съществува."])
         self.assertEqual(shown["figures"], 0)
@@ -273,10 +272,9 @@ class PageTest(unittest.TestCase):
         self.calculate()
         shown = self.solution()
         self.assertEqual(len(shown["steps"]), 4)
-        self.assertEqual(shown["steps"][3], "r = √(a·c) / 2 = √36,000 / 2 = 3,000")
+        self.assertEqual(shown["steps"][3], "r = √(a·c) / 2 = √36 / 2 = 6 / 2 = 3")
         self.assertEqual(shown["paragraphs"], [
-            "Дадено: a = 9,000; c = 4,000.",
-            "Отговор: a = 9,000; b = 6,500; c = 4,000; r = 3,000; P = 26,000."])
+            "Дадено: a = 9; c = 4.", "Отговор: a = 9; b = 6,5; c = 4; r = 3; P = 26."])
         self.assertEqual(shown["figures"], 1)
         figure = self.browser.execute_script("""
             const svg = document.querySelector("section#solution svg");
@@ -293,6 +291,12 @@ class PageTest(unittest.TestCase):
         self.assertEqual((ay, cy), (by, dy))
         self.assertEqual(figure["title"], "Трапецът ABCD в мащаб")
         self.assertGreater(figure["width"], 300)  # fitted to the section
+        self.type_into(0, "6")  # the textbook's answer: r = √6
+        self.calculate()
+        shown = self.solution()
+        self.assertEqual(shown["steps"][3], "r = √(a·c) / 2 = √24 / 2 = 2√6 / 2 = √6 ≈ 2,449")
+        self.assertEqual(shown["paragraphs"][1],
+                         "Отговор: a = 6; b = 5; c = 4; r = √6 ≈ 2,449; P = 20.")
         self.click_pair(2)  # another pair: the working of the last one is gone
         self.assertEqual(self.solution()["paragraphs"], [BEFORE_CALCULATION])
         self.type_into(0, "-16")  # valid, but no length to draw
@@ -300,8 +304,8 @@ class PageTest(unittest.TestCase):
         self.calculate()
         shown = self.solution()
         self.assertEqual(shown["paragraphs"][1:], [
-            "Отговор: a = -16,000; b = -10,000; c = -4,000; r = 4,000; P = -40,000.",
-            "Няма чертеж в мащаб: дължината a = -16,000 не е положителна."])
+            "Отговор: a = -16; b = -10; c = -4; r = 4; P = -40.",
+            "Няма чертеж в мащаб: дължината a = -16 не е положителна."])
         self.assertEqual((len(shown["steps"]), shown["figures"]), (3, 0))
 
     def test_printed_on_one_page(self):

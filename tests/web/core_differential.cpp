@@ -12,8 +12,10 @@
 
 #include "format_value.h"
 #include "parse_number.h"
+#include "solution.h"
 #include "solve.h"
 #include "utf16.h"
+#include "working_text.h"
 
 namespace velmora {
 namespace {
@@ -22,6 +24,7 @@ constexpr int kChunk = 1000;
 constexpr int kParseCases = 120 * kChunk;
 constexpr int kSolveCases = 100 * kChunk;
 constexpr int kFormatValues = 100 * kChunk;
+constexpr int kWorkings = 20 * kChunk;
 
 // splitmix64: the same numbers on every platform.
 class Random {
@@ -262,6 +265,36 @@ void FormatValues(Random& r, Report& report) {
     }
 }
 
+// A decimal as a textbook prints one: up to six significant digits, up to
+// six of them decimals, of either sign now and then.
+std::string SchoolValue(Random& r) {
+    std::string digits = Digits(r, 1 + r.Below(6));
+    const int decimals = r.Below(static_cast<int>(digits.size()) + 1);
+    if (decimals > 0) digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
+    return (r.Below(10) == 0 ? "-" : "") + digits;
+}
+
+// The working written out, exactly where it can be: every text, line by line.
+void WriteWorkings(Random& r, Report& report) {
+    const std::array<NumberFormat, 6> formats = Formats();
+    Digest digest;
+    for (int i = 0; i < kWorkings; ++i) {
+        if (i % kChunk == 0) digest = Digest();
+        Calculation calculation{.pair = r.Below(kPairCount)};
+        calculation.format = formats[r.Below(static_cast<int>(formats.size()))];
+        QuantityValues given{};
+        for (Quantity q : {PairAt(calculation.pair).first, PairAt(calculation.pair).second}) {
+            calculation.texts[q] = Utf16(r.Below(8) ? SchoolValue(r) : TypedText(r));
+            given[q] = ParseNumber(calculation.texts[q], calculation.format);
+        }
+        calculation.working = Work(calculation.pair, given);
+        const std::u16string text = solution::WorkingText(solution::SolutionOf(calculation), u"\n");
+        digest.Add(text.data(), text.size() * sizeof(char16_t));
+        if (report.Dumping("working", i)) std::printf("%s\n", Utf8(text).c_str());
+        report.Answer("working", i, digest);
+    }
+}
+
 }  // namespace
 }  // namespace velmora
 
@@ -272,5 +305,6 @@ int main(int argc, char* argv[]) {
     velmora::ParseNumbers(random, report);
     velmora::SolvePairs(random, report);
     velmora::FormatValues(random, report);
+    velmora::WriteWorkings(random, report);
     return 0;
 }

@@ -544,18 +544,19 @@ TEST_F(MainWindowTest, WidenedItShowsTheWorking) {
     const int dpi = ExpectedDpi(ui.window());
     const auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
     EXPECT_FALSE(IsWindowVisible(ui.Control(kWorkingTextId)));  // made when first needed
+    ui.TypeInto(0, u"6");                                       // a textbook's problem: r = √6
     Calculate();  // shown at once when the window is widened
 
     ui.SizeClientArea(scaled(800), scaled(560));
     const HWND text = ui.Control(kWorkingTextId);
     ASSERT_TRUE(IsWindowVisible(text));
     EXPECT_EQ(ui.Utf8Text(kWorkingTextId),
-              "Дадено: a = 16.000; c = 4.000.\r\n"
-              "1. b = (a + c) / 2 = (16.000 + 4.000) / 2 = 10.000\r\n"
-              "2. P = 4·b = 4·10.000 = 40.000\r\n"
-              "3. a·c = 16.000·4.000 = 64.000 > 0\r\n"
-              "4. r = √(a·c) / 2 = √64.000 / 2 = 4.000\r\n"
-              "Отговор: a = 16.000; b = 10.000; c = 4.000; r = 4.000; P = 40.000.\r\n");
+              "Дадено: a = 6; c = 4.\r\n"
+              "1. b = (a + c) / 2 = (6 + 4) / 2 = 5\r\n"
+              "2. P = 4·b = 4·5 = 20\r\n"
+              "3. a·c = 6·4 = 24 > 0\r\n"
+              "4. r = √(a·c) / 2 = √24 / 2 = 2√6 / 2 = √6 ≈ 2.449\r\n"
+              "Отговор: a = 6; b = 5; c = 4; r = √6 ≈ 2.449; P = 20.\r\n");
     // The sheet right of the controls, its edge and padding scaled; the figure
     // under the lines, as wide as they are.
     const RECT heading = ui.ClientRect(kWorkingHeadingId);
@@ -569,7 +570,7 @@ TEST_F(MainWindowTest, WidenedItShowsTheWorking) {
     const Spoken picture = SpokenOf(ui.Control(kWorkingFigureId));
     EXPECT_EQ(picture.name, "Трапецът ABCD в мащаб");
     EXPECT_EQ(picture.role, ROLE_SYSTEM_GRAPHIC);
-    EXPECT_EQ(picture.description.rfind("Равнобедрен трапец ABCD: долна основа a = 16.000", 0), 0U)
+    EXPECT_EQ(picture.description.rfind("Равнобедрен трапец ABCD: долна основа a = 6.000", 0), 0U)
         << picture.description;
     CoUninitialize();
 
@@ -579,10 +580,10 @@ TEST_F(MainWindowTest, WidenedItShowsTheWorking) {
     Calculate();
     EXPECT_EQ(GetDlgCtrlID(GetFocus()), kCommand1Id);
     EXPECT_EQ(ui.Utf8Text(kWorkingTextId),
-              "Дадено: a = 25.000; b = 10.000.\r\n"
-              "1. c = 2·b − a = 2·10.000 − 25.000 = -5.000\r\n"
-              "2. P = 4·b = 4·10.000 = 40.000\r\n"
-              "3. a·c = 25.000·(-5.000) = -125.000 ≤ 0\r\n"
+              "Дадено: a = 25; b = 10.\r\n"
+              "1. c = 2·b − a = 2·10 − 25 = -5\r\n"
+              "2. P = 4·b = 4·10 = 40\r\n"
+              "3. a·c = 25·(-5) = -125 ≤ 0\r\n"
               "Основите a и c са с различни знаци, а дължина не може да е отрицателна. Такъв "
               "трапец не съществува.\r\n");
     EXPECT_FALSE(IsWindowVisible(ui.Control(kWorkingFigureId)));
