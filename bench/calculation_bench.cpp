@@ -3,10 +3,13 @@
 #include <array>
 #include <string>
 
+#include "figure_drag.h"
 #include "format_value.h"
+#include "in_memory_controls.h"
 #include "parse_number.h"
 #include "solution.h"
 #include "solve.h"
+#include "window_logic.h"
 #include "working_text.h"
 
 namespace {
@@ -68,6 +71,37 @@ BENCHMARK_CAPTURE(BM_Working, a_c_6_4, 1, u"6", u"4");
 BENCHMARK_CAPTURE(BM_Working, r_P_1_9, 8, u"1", u"9");
 BENCHMARK_CAPTURE(BM_Working, b_r_999999_0_123456, 5, u"999999", u"0,123456");
 BENCHMARK_CAPTURE(BM_Working, a_c_1e200_4, 1, u"1e200", u"4");
+
+// One step of a drag of the figure: the base from the pointer, the pair's
+// boxes written and calculated, the working written out and the figure
+// drawn at the press's scale.
+void BM_DragStep(benchmark::State& state) {
+    velmora::testing::InMemoryControls controls;
+    velmora::WindowLogic logic(controls, [] { return Region(true); });
+    controls.onPairChanged = [&logic] { logic.PairChanged(); };
+    logic.Load();
+    controls.SelectPair(static_cast<velmora::InputPair>(state.range(0)));
+    logic.DragBases(16, 4);
+    const velmora::solution::ScaledFigure figure =
+        *velmora::solution::SolutionOf(*controls.working).figure;
+    const velmora::solution::FigureFit fit = velmora::solution::FitInto(figure, 0, 0, 400, 300);
+    const velmora::solution::DragStart start = velmora::solution::StartDrag(
+        figure, fit, velmora::solution::Handle::kBaseC, fit.At(figure.corners[2]), 16, 4);
+    double x = fit.At(figure.corners[2]).x;
+    logic.BeginDrag();
+    for (auto _ : state) {
+        x += 0.37;
+        const long long steps = *velmora::solution::BaseStepsAt(x, start);
+        logic.DragBases(16, start.grid.LengthOf(steps));
+        const velmora::solution::Solution working =
+            velmora::solution::SolutionOf(*controls.working);
+        benchmark::DoNotOptimize(velmora::solution::WorkingText(working, u"\n"));
+        benchmark::DoNotOptimize(velmora::solution::ScaledFigureOf(controls.working->working.values,
+                                                                   Region(true), start.scale));
+        if (steps > 150) x = fit.At(figure.corners[2]).x;
+    }
+}
+BENCHMARK(BM_DragStep)->Arg(1)->Arg(5)->Arg(8);
 
 }  // namespace
 

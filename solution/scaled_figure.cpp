@@ -49,17 +49,19 @@ std::optional<Quantity> FirstNonPositiveLength(const QuantityValues& values) {
     return std::nullopt;
 }
 
-std::optional<ScaledFigure> ScaledFigureOf(const QuantityValues& values,
-                                           const NumberFormat& format) {
+std::optional<ScaledFigure> ScaledFigureOf(const QuantityValues& values, const NumberFormat& format,
+                                           std::optional<FigureScale> kept) {
     if (FirstNonPositiveLength(values)) return std::nullopt;
     std::array<std::u16string, kQuantityCount> shown;
     for (Quantity q : kAllQuantities) shown[q] = FormatValue(values[q], format);
 
-    const double scale = kBaseLength / std::max(values[kBaseA], values[kBaseC]);
+    const FigureScale drawn = kept.value_or(FigureScale{
+        kBaseLength / std::max(values[kBaseA], values[kBaseC]), kBaseLength + 2 * kSideRoom});
+    const double scale = drawn.unitsPerLength;
     const double a = values[kBaseA] * scale;
     const double c = values[kBaseC] * scale;
     const double r = values[kRadiusR] * scale;
-    const double width = kBaseLength + 2 * kSideRoom;
+    const double width = drawn.width;
     const double middle = width / 2;
     const double top = kRoomAbove;
     const double bottom = top + 2 * r;
@@ -75,6 +77,7 @@ std::optional<ScaledFigure> ScaledFigureOf(const QuantityValues& values,
 
     using figure::Anchor;
     ScaledFigure drawing{
+        .scale = drawn,
         .width = width,
         .height = bottom + kRoomBelow,
         .corners = {A, B, C, D},

@@ -28,7 +28,15 @@ struct FigureLabel {
     figure::Anchor anchor;  // where y is across it
 };
 
+// How long a unit of length is drawn, and how wide the drawing is: what a
+// drag keeps, so that the dragged corner stays under the pointer.
+struct FigureScale {
+    double unitsPerLength;
+    double width;
+};
+
 struct ScaledFigure {
+    FigureScale scale;
     double width, height;                  // the drawing, labels included
     std::array<figure::Point, 4> corners;  // A, B, C, D: a from A to B at the bottom
     figure::Point centre;                  // O
@@ -50,8 +58,9 @@ FigureFit FitInto(const ScaledFigure& figure, double left, double top, double wi
 std::optional<Quantity> FirstNonPositiveLength(const QuantityValues& values);
 
 // The figure of five valid values, or nothing where a, b, c or r is not a
-// positive length.
-std::optional<ScaledFigure> ScaledFigureOf(const QuantityValues& values,
-                                           const NumberFormat& format);
+// positive length: the longer base drawn 320 units long, or at a scale kept
+// from another figure (which may then run past its drawing's edges).
+std::optional<ScaledFigure> ScaledFigureOf(const QuantityValues& values, const NumberFormat& format,
+                                           std::optional<FigureScale> kept = std::nullopt);
 
 }  // namespace velmora::solution

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "figure_drag.h"
 #include "in_memory_controls.h"
 #include "number_text.h"
 #include "test_text.h"
@@ -444,6 +445,119 @@ TEST(Solution, DrawsTheTrapezoidToScale) {
             EXPECT_GT(p.y, 0);
             EXPECT_LT(p.y, d.height);
         }
+    }
+}
+
+// A drag of a corner: the base the pointer gives, on the grid, at the scale of
+// the press; the boxes and the calculation that follow.
+TEST(FigureDrag, GivesTheBaseOnTheGridAtTheScaleOfThePress) {
+    using solution::Handle;
+    const Solved solved = Solve("a, c", "16", "4", testing::EnglishFormat());
+    const solution::ScaledFigure& figure = *solved.solution.figure;
+    const solution::FigureFit fit = solution::FitInto(figure, 10, 20, 2 * figure.width, 1000);
+    const figure::Point B = fit.At(figure.corners[1]);
+    const figure::Point D = fit.At(figure.corners[3]);
+    const double perLength = figure.scale.unitsPerLength * fit.scale;  // view units per unit
+    const solution::DragStart a = solution::StartDrag(figure, fit, Handle::kBaseA, B, 16, 4);
+    // Pressed 3 units inside the corner C (of D's side): the corner keeps that offset.
+    const solution::DragStart c =
+        solution::StartDrag(figure, fit, Handle::kBaseC, {D.x + 3, D.y}, 16, 4);
+    EXPECT_EQ(a.grid.exponent, -1);  // 0,1 for bases near 10
+    const struct {
+        const char* what;
+        const solution::DragStart& start;
+        double x;
+        std::optional<long long> steps;
+    } rows[] = {
+        {"at the press", a, B.x, 160},
+        {"one step longer", a, B.x + 0.05 * perLength, 161},
+        {"just under half a step", a, B.x + 0.0245 * perLength, 160},
+        {"just over half a step", a, B.x + 0.0255 * perLength, 161},
+        {"the left corner, mirrored", a, 2 * a.axis - (B.x + 0.05 * perLength), 161},
+        {"past the drawing", a, B.x + 1e6, 1000},
+        {"across the axis: one step, never 0", a, a.axis, 1},
+        {"the upper base, its offset kept", c, D.x + 3 - 0.5 * perLength, 50},
+        {"a pointer at NaN", a, std::nan(""), std::nullopt},
+    };
+    for (const auto& row : rows) EXPECT_EQ(BaseStepsAt(row.x, row.start), row.steps) << row.what;
+    solution::DragStart flat = a;
+    flat.fit.scale = 0;  // a view of no size
+    EXPECT_EQ(BaseStepsAt(B.x, flat), std::nullopt);
+
+    // Where a figure kept at the press's scale draws B for k steps, k comes back.
+    for (long long k = 1; k <= 400; k += 7) {
+        const QuantityValues values =
+            Work(PairOf(kBaseA, kBaseC), {a.grid.LengthOf(k), 0, 4, 0, 0}).values;
+        const solution::ScaledFigure moved =
+            *solution::ScaledFigureOf(values, testing::EnglishFormat(), a.scale);
+        EXPECT_EQ(BaseStepsAt(fit.At(moved.corners[1]).x, a), k) << k;
+    }
+
+    const struct {
+        const char* what;
+        double a, c;
+        int exponent;
+    } grids[] = {{"16 and 4", 16, 4, -1},
+                 {"100 and 1", 100, 1, 0},
+                 {"999 and 1", 999, 1, 0},
+                 {"0,5 and 0,02", 0.5, 0.02, -3},
+                 {"the longer the upper", 3, 250, 0}};
+    for (const auto& g : grids)
+        EXPECT_EQ(solution::GridFor(g.a, g.c).exponent, g.exponent) << g.what;
+    // Arrows by one, with Shift by ten; Home and End to the least and the greatest.
+    EXPECT_EQ(a.grid.Moved(5, -10), 1);
+    EXPECT_EQ(a.grid.Moved(5, 10), 15);
+    EXPECT_EQ(a.grid.Moved(995, 10), 1000);
+
+    // A corner takes the pointer within half the target, the nearest first.
+    EXPECT_EQ(solution::HandleAt(figure, fit, {D.x + 11, D.y - 11}, 24), Handle::kBaseC);
+    EXPECT_EQ(solution::HandleAt(figure, fit, {D.x + 13, D.y}, 24), std::nullopt);
+    EXPECT_EQ(solution::HandleAt(figure, fit, B, 24), Handle::kBaseA);
+    // In a figure drawn small every corner is near: the nearest is taken.
+    const solution::FigureFit small = solution::FitInto(figure, 0, 0, 30, 30);
+    EXPECT_EQ(solution::HandleAt(figure, small, small.At(figure.corners[2]), 24), Handle::kBaseC);
+}
+
+// Each step of a drag writes the pair's two boxes from the bases, as the
+// boxes write numbers, and calculates them: the square under b, r is invalid.
+TEST(FigureDrag, WritesThePairsBoxesAndCalculatesThem) {
+    const struct {
+        const char* pair;
+        const char* typed[2];  // the trapezoid 16, 10, 4, 4, 40 before the drag
+        double a, c;
+        const char* first;
+        const char* second;
+        bool valid;
+    } rows[] = {
+        {"a, b", {"16", "10"}, 16.1, 4, "16.100", "10.050", true},
+        {"a, r", {"16", "4"}, 16, 4.1, "16.000", "4.050", true},  // r = √65,6/2, rounded
+        {"b, r", {"10", "4"}, 8, 8, "8.000", "4.000", false},     // a square
+        {"r, P", {"4", "40"}, 8, 8, "4.000", "32.000", false},
+        {"c, P", {"4", "40"}, 12, 3, "3.000", "30.000", true},
+    };
+    for (const auto& row : rows) {
+        testing::InMemoryControls controls;
+        WindowLogic logic(controls, [] { return testing::EnglishFormat(); });
+        controls.onPairChanged = [&logic] { logic.PairChanged(); };
+        logic.Load();
+        for (InputPair p = 0; p < kPairCount; ++p) {
+            if (PairAt(p).caption == row.pair) controls.SelectPair(p);
+        }
+        const PairDefinition& pair = PairAt(controls.pair);
+        controls.Type(pair.first, row.typed[0]);
+        controls.Type(pair.second, row.typed[1]);
+        logic.CommandClicked(kCalculateCommand);
+        std::array<std::string, kQuantityCount> before;
+        for (Quantity q : kAllQuantities) before[q] = Utf8(controls.boxes[q].text);
+        logic.BeginDrag();
+        logic.DragBases(row.a, row.c);
+        SCOPED_TRACE(row.pair);
+        EXPECT_EQ(Utf8(controls.boxes[pair.first].text), row.first);
+        EXPECT_EQ(Utf8(controls.boxes[pair.second].text), row.second);
+        EXPECT_EQ(controls.working->working.outcome == Outcome::kValid, row.valid);
+        logic.CancelDrag();  // Escape: the boxes as they were, calculated again
+        for (Quantity q : kAllQuantities) EXPECT_EQ(Utf8(controls.boxes[q].text), before[q]);
+        EXPECT_EQ(controls.working->working.outcome, Outcome::kValid);
     }
 }
 

@@ -102,4 +102,28 @@ void WindowLogic::ComputeValues() {
     controls_.ShowWorking(calculation);
 }
 
+void WindowLogic::BeginDrag() {
+    for (Quantity q : kAllQuantities) beforeDrag_[q] = controls_.ValueText(q);
+}
+
+void WindowLogic::DragBases(double a, double c) {
+    const InputPair pair = controls_.SelectedPair();
+    if (!IsValidPair(pair)) return;
+    const Working fromBases = Work(PairOf(kBaseA, kBaseC), {a, 0, c, 0, 0});
+    const NumberFormat format = format_();
+    for (Quantity q : {PairAt(pair).first, PairAt(pair).second}) {
+        controls_.SetValueText(q, FormatValue(fromBases.values[q], format));
+    }
+    ComputeValues();
+}
+
+void WindowLogic::CancelDrag() {
+    const InputPair pair = controls_.SelectedPair();
+    if (!IsValidPair(pair)) return;
+    for (Quantity q : {PairAt(pair).first, PairAt(pair).second}) {
+        controls_.SetValueText(q, beforeDrag_[q]);
+    }
+    ComputeValues();
+}
+
 }  // namespace velmora

@@ -3,7 +3,9 @@
 // remembers only whether the explanation box shows the invalid-data message.
 #pragma once
 
+#include <array>
 #include <functional>
+#include <string>
 
 #include "calculation_link.h"
 #include "number_format.h"
@@ -36,12 +38,21 @@ class WindowLogic {
     void ClearValues();
     void ComputeValues();
 
+    // A drag of the figure drawn to scale: the given boxes as they were, kept
+    // for Escape; each step, the selected pair's two boxes take the values
+    // that bases a and c give, as the boxes write them, and are calculated
+    // as Calculate would; cancelled, the kept boxes are calculated again.
+    void BeginDrag();
+    void DragBases(double a, double c);
+    void CancelDrag();
+
   private:
     void ShowExplanation();
 
     WindowControls& controls_;
     FormatSource format_;
     bool showsInvalidData_ = false;
+    std::array<std::u16string, kQuantityCount> beforeDrag_{};
 };
 
 }  // namespace velmora
