@@ -463,6 +463,7 @@ TEST(CalculationLink, ReadsOnlyWellFormedFragments) {
         {"a=--5&c=4", std::nullopt},
         {"a=5-&c=4", std::nullopt},
         {"a=1.2.3&c=4", std::nullopt},
+        {"a=1..2&c=4", std::nullopt},
         {"a=1e5.5&c=4", std::nullopt},
         {"a=1e--5&c=4", std::nullopt},
         {"a=0x10&c=4", std::nullopt},

@@ -50,12 +50,16 @@ EM_JS(void, velmora_dom_copy_address, (char16_t* out, int length), {
     for (let i = 0; i < length; ++i) HEAPU16[(out >> 1) + i] = text.charCodeAt(i);
 });
 
-// The fragment, copied where it is `longest` characters or fewer; -1 where not.
-EM_JS(int, velmora_dom_copy_fragment, (char16_t* out, int longest), {
+// The fragment's length, or -1 where it is longer than `longest`: refused
+// here, so that it is never copied into the heap.
+EM_JS(int, velmora_dom_fragment_length, (int longest), {
+    const length = location.hash.slice(1).length;
+    return length > longest ? -1 : length;
+});
+
+EM_JS(void, velmora_dom_copy_fragment, (char16_t* out, int length), {
     const text = location.hash.slice(1);
-    if (text.length > longest) return -1;
-    for (let i = 0; i < text.length; ++i) HEAPU16[(out >> 1) + i] = text.charCodeAt(i);
-    return text.length;
+    for (let i = 0; i < length; ++i) HEAPU16[(out >> 1) + i] = text.charCodeAt(i);
 });
 
 EM_JS(void, velmora_dom_set_fragment, (const char* fragment), {
@@ -128,10 +132,10 @@ std::u16string PageAddress() {
 }
 
 std::optional<std::u16string> Fragment(std::size_t longest) {
-    std::u16string text(longest, u'\0');
-    const int length = velmora_dom_copy_fragment(text.data(), static_cast<int>(longest));
+    const int length = velmora_dom_fragment_length(static_cast<int>(longest));
     if (length < 0) return std::nullopt;
-    text.resize(static_cast<std::size_t>(length));
+    std::u16string text(static_cast<std::size_t>(length), u'\0');
+    velmora_dom_copy_fragment(text.data(), length);
     return text;
 }
 
