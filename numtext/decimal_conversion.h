@@ -11,9 +11,10 @@
 
 namespace velmora::decimal {
 
-// The double nearest to `clean`, written [-]digits[.digits][e[-]digits];
-// nothing where it lies beyond a double's range (an overflow, or a non-zero
-// value that rounds to zero).
+// The double nearest to `clean`, written [-]digits[.digits][e[-]digits], or
+// with no digits before or after the period (".5", "5."), "E" for "e", or
+// "e+"; nothing where it lies beyond a double's range (an overflow, or a
+// non-zero value that rounds to zero).
 std::optional<double> Read(const std::string& clean);
 
 // The fewest significant digits that read back as exactly `magnitude` (a

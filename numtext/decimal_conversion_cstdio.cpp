@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "decimal_conversion.h"
@@ -19,14 +20,31 @@ std::optional<double> Read(const std::string& clean) {
     return value;
 }
 
-// The fewest digits, correctly rounded, that read back as the value: the
-// digits that <charconv> gives for the shortest text. More digits are never
-// farther from the value, so the fewest are found by halving: 17 always do.
+// The fewest digits that read back as the value, and of those the nearest:
+// what <charconv> gives. Where the nearest decimal of a length lies below the
+// value and does not read back, the one above it may: above a power of two,
+// the doubles lie twice as far apart as below it (2^-24 is
+// 5.960464477539063e-8, while 5.960464477539062e-8 reads as the double
+// below). The one below never does where the nearest above does not, as the
+// doubles never lie farther apart below a value than above it. Some decimal of
+// a length reads back wherever one of fewer digits does, so the length is
+// found by halving: 17 digits always do.
 Digits ShortestDigits(double magnitude) {
-    char buffer[40];
+    Digits found;
+    // Whether a decimal of 1 + `precision` digits reads back: then the nearest is `found`.
     const auto readsBack = [&](int precision) {
-        std::snprintf(buffer, sizeof buffer, "%.*e", precision, magnitude);
-        return std::strtod(buffer, nullptr) == magnitude;
+        char text[40];
+        std::snprintf(text, sizeof text, "%.*e", precision, magnitude);
+        found = FromScientific(text);
+        const double read = std::strtod(text, nullptr);
+        if (read >= magnitude) return read == magnitude;
+        const int power = found.exponent - precision;  // of the last digit
+        unsigned long long units = 0;
+        for (char digit : found.digits) units = units * 10 + static_cast<unsigned>(digit - '0');
+        const int length = std::snprintf(text, sizeof text, "%llu", units + 1);
+        found = {text, power + length - 1};  // 999 and one more is 1000
+        std::snprintf(text + length, sizeof text - static_cast<std::size_t>(length), "e%d", power);
+        return std::strtod(text, nullptr) == magnitude;
     };
     int low = 0;    // digits after the first: too few below this
     int high = 16;  // enough
@@ -39,7 +57,7 @@ Digits ShortestDigits(double magnitude) {
         }
     }
     readsBack(low);
-    return FromScientific(buffer);
+    return found;
 }
 
 std::string_view FixedThreeDecimals(double magnitude, char* buffer) {

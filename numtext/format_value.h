@@ -27,10 +27,13 @@ std::u16string FormatDecimal(bool negative, std::string_view integer, std::strin
 std::u16string Signed(bool negative, std::u16string_view body, const NumberFormat& format);
 
 // The shortest text that reads back as exactly the value: the fewest digits,
-// in fixed point or, where JavaScript writes an exponent (from 1e21, below
-// 1e-6), with one ("1e21", "2.5e-7"); in the regional format but ungrouped,
-// so that no grouping can make it read two ways. In the plain format
-// (NumberFormat{}), the form links write. Empty for a value that is not finite.
+// and of those the nearest, the digits JavaScript's String(value) writes; in
+// fixed point or, where JavaScript writes an exponent (from 1e21, below 1e-6),
+// with one, but with no "+", which a form-encoded address would read as a
+// blank ("1e21" where JavaScript writes "1e+21"; "2.5e-7"); in the regional
+// format but ungrouped, so that no grouping can make it read two ways. In the
+// plain format (NumberFormat{}), the form links write. Empty for a value that
+// is not finite.
 std::u16string FormatExact(double value, const NumberFormat& format);
 
 }  // namespace velmora

@@ -413,6 +413,9 @@ TEST(WindowPlacement, ReopensOnlyWhereItCan) {
 TEST(CalculationLink, ReadsOnlyWellFormedFragments) {
     using link::Linked;
     const std::string huge = "a=" + std::string(100'000, '1') + "&c=4";
+    // "a=1.000…&c=4", as long as a fragment may be, and one longer.
+    const std::string longest = "a=1." + std::string(link::kLongestFragment - 8, '0') + "&c=4";
+    const std::string tooLong = "a=1." + std::string(link::kLongestFragment - 7, '0') + "&c=4";
     const struct {
         std::string_view fragment;
         std::optional<Linked> read;
@@ -429,6 +432,15 @@ TEST(CalculationLink, ReadsOnlyWellFormedFragments) {
         {"P=40&r=4", Linked{PairOf(kRadiusR, kPerimeterP), 4, 40}},  // either order
         {"a=2.5&c=0.000001", Linked{PairOf(kBaseA, kBaseC), 2.5, 1e-6}},
         {"a=1e21&c=-2.5e-7", Linked{PairOf(kBaseA, kBaseC), 1e21, -2.5e-7}},
+        // Written by hand: any plain decimal.
+        {"a=2.50&c=4", Linked{PairOf(kBaseA, kBaseC), 2.5, 4}},
+        {"a=.5&c=4", Linked{PairOf(kBaseA, kBaseC), 0.5, 4}},
+        {"a=-.5&c=5.", Linked{PairOf(kBaseA, kBaseC), -0.5, 5}},
+        {"a=1e3&c=10", Linked{PairOf(kBaseA, kBaseC), 1000, 10}},
+        {"a=1E21&c=1e+5", Linked{PairOf(kBaseA, kBaseC), 1e21, 1e5}},
+        {"a=25E-1&c=007", Linked{PairOf(kBaseA, kBaseC), 2.5, 7}},
+        {"a=0.1e1&c=4", Linked{PairOf(kBaseA, kBaseC), 1, 4}},
+        {"a=40&c=5e-324", Linked{PairOf(kBaseA, kBaseC), 40, 5e-324}},
         {"", std::nullopt},
         {"a=16", std::nullopt},
         {"a=16&c=4&r=4", std::nullopt},
@@ -443,18 +455,32 @@ TEST(CalculationLink, ReadsOnlyWellFormedFragments) {
         {"a=&c=4", std::nullopt},
         {"a=16abc&c=4", std::nullopt},
         {"a=+16&c=4", std::nullopt},
-        {"a=1e+5&c=4", std::nullopt},
         {"a=1e&c=4", std::nullopt},
+        {"a=1e+&c=4", std::nullopt},
         {"a=.&c=4", std::nullopt},
-        {"a=2.50&c=4", std::nullopt},  // not the fewest digits
-        {"a=.5&c=4", std::nullopt},
-        {"a=1E21&c=4", std::nullopt},
+        {"a=-&c=4", std::nullopt},
+        {"a=-e5&c=4", std::nullopt},
+        {"a=--5&c=4", std::nullopt},
+        {"a=5-&c=4", std::nullopt},
+        {"a=1.2.3&c=4", std::nullopt},
+        {"a=1..2&c=4", std::nullopt},
+        {"a=1e5.5&c=4", std::nullopt},
+        {"a=1e--5&c=4", std::nullopt},
+        {"a=0x10&c=4", std::nullopt},
+        {"a=NaN&c=4", std::nullopt},
+        {"a=Infinity&c=4", std::nullopt},
+        {"a=-inf&c=4", std::nullopt},
+        {"a=1_000&c=4", std::nullopt},
+        {"a=1,000&c=4", std::nullopt},
         {"a=1 6&c=4", std::nullopt},
+        {"a=16 &c=4", std::nullopt},
         {"a=2,5&c=4", std::nullopt},
         {"a=1e400&c=4", std::nullopt},
         {"a=1e-400&c=4", std::nullopt},
         {"a=%31%36&c=4", std::nullopt},
         {"a=<img src=x onerror=alert(1)>&c=4", std::nullopt},
+        {longest, Linked{PairOf(kBaseA, kBaseC), 1, 4}},
+        {tooLong, std::nullopt},
         {huge, std::nullopt},
     };
     for (const auto& c : cases) {
@@ -472,6 +498,9 @@ TEST(CalculationLink, WritesWhatItReadsBack) {
         {{PairOf(kRadiusR, kPerimeterP), 4, 40}, "r=4&P=40"},
         {{PairOf(kBaseA, kBaseC), 0.1, 2.5e-7}, "a=0.1&c=2.5e-7"},
         {{PairOf(kBaseA, kRadiusR), -1234567.25, 1e21}, "a=-1234567.25&r=1e21"},
+        // Fewer digits above a power of two than the nearest ones below it.
+        {{PairOf(kBaseA, kBaseC), 0x1p-24, 0x1p89},
+         "a=5.960464477539063e-8&c=6.189700196426902e26"},
         {{PairOf(kBaseA, kBaseC), std::nan(""), 4}, ""},
         {{PairOf(kBaseA, kBaseC), 4, -std::numeric_limits<double>::infinity()}, ""},
         {{-1, 4, 4}, ""},

@@ -93,16 +93,18 @@ EMSCRIPTEN_KEEPALIVE void velmora_start() {
 }
 
 // The page was opened, or its address changed, with a fragment: the
-// calculation it names, opened; any other, the page as a plain visit shows
-// it, and the address without it.
+// calculation it names, opened. Any other leaves the page as it is (at the
+// start, as a plain visit shows it) and the address as it was: a pupil's
+// mistyped link does not wipe the calculation on screen.
 EMSCRIPTEN_KEEPALIVE void velmora_open_link() {
-    const std::string fragment = velmora::Utf8(velmora::web::dom::Fragment());
-    if (const std::optional<velmora::link::Linked> linked = velmora::link::ReadFragment(fragment)) {
+    namespace link = velmora::link;
+    const std::string fragment =
+        velmora::Utf8(velmora::web::dom::Fragment(link::kLongestFragment).value_or(u""));
+    if (const std::optional<link::Linked> linked = link::ReadFragment(fragment)) {
         TheCalculator().logic.OpenCalculation(*linked);
         return;
     }
-    TheCalculator().logic.Load();
-    velmora::web::dom::SetFragment({});
+    TheCalculator().controls.PutBackFragment();
 }
 
 EMSCRIPTEN_KEEPALIVE void velmora_command(int index) {

@@ -39,23 +39,38 @@ EM_JS(void, velmora_dom_focus, (const char* id), {
     document.getElementById(UTF8ToString(id)).focus({preventScroll: true});
 });
 
-// The page's address without its fragment (part 0), or the fragment (1).
-EM_JS(int, velmora_dom_location_length, (int part), {
-    return (part ? location.hash.slice(1) : location.href.split("#")[0]).length;
+// The page's address without its query and fragment, which a link leaves
+// out: a query may hold what was meant for this visit alone (?token=…).
+EM_JS(int, velmora_dom_address_length, (), {
+    return location.href.split(/[?#]/)[0].length;
 });
 
-EM_JS(void, velmora_dom_copy_location, (int part, char16_t* out, int length), {
-    const text = part ? location.hash.slice(1) : location.href.split("#")[0];
+EM_JS(void, velmora_dom_copy_address, (char16_t* out, int length), {
+    const text = location.href.split(/[?#]/)[0];
+    for (let i = 0; i < length; ++i) HEAPU16[(out >> 1) + i] = text.charCodeAt(i);
+});
+
+// The fragment's length, or -1 where it is longer than `longest`: refused
+// here, so that it is never copied into the heap.
+EM_JS(int, velmora_dom_fragment_length, (int longest), {
+    const length = location.hash.slice(1).length;
+    return length > longest ? -1 : length;
+});
+
+EM_JS(void, velmora_dom_copy_fragment, (char16_t* out, int length), {
+    const text = location.hash.slice(1);
     for (let i = 0; i < length; ++i) HEAPU16[(out >> 1) + i] = text.charCodeAt(i);
 });
 
 EM_JS(void, velmora_dom_set_fragment, (const char* fragment), {
-    const text = UTF8ToString(fragment);
-    history.replaceState(history.state, "", text ? "#" + text : location.pathname + location.search);
+    Module["address"].set(UTF8ToString(fragment));
 });
 
-EM_JS(int, velmora_dom_can_share, (), {
-    return !!navigator.share;
+// What the browser can do with a link: hand it to the system's sharing, where
+// there is one and a touch screen (a desktop's often does nothing), or else
+// copy it to the clipboard.
+EM_JS(int, velmora_dom_link_action, (), {
+    return navigator.share && matchMedia("(pointer: coarse)").matches ? 1 : navigator.clipboard ? 2 : 0;
 });
 
 EM_JS(void, velmora_dom_on_click, (const char* id, int index), {
@@ -71,12 +86,6 @@ EM_JS(void, velmora_dom_on_selection_change, (const char* id), {
     document.getElementById(UTF8ToString(id)).addEventListener("change", () => _velmora_pair_changed());
 });
 // clang-format on
-
-std::u16string Location(int part) {
-    std::u16string text(static_cast<std::size_t>(velmora_dom_location_length(part)), u'\0');
-    velmora_dom_copy_location(part, text.data(), static_cast<int>(text.size()));
-    return text;
-}
 
 }  // namespace
 
@@ -117,19 +126,25 @@ void Focus(const std::string& id) {
 }
 
 std::u16string PageAddress() {
-    return Location(0);
+    std::u16string text(static_cast<std::size_t>(velmora_dom_address_length()), u'\0');
+    velmora_dom_copy_address(text.data(), static_cast<int>(text.size()));
+    return text;
 }
 
-std::u16string Fragment() {
-    return Location(1);
+std::optional<std::u16string> Fragment(std::size_t longest) {
+    const int length = velmora_dom_fragment_length(static_cast<int>(longest));
+    if (length < 0) return std::nullopt;
+    std::u16string text(static_cast<std::size_t>(length), u'\0');
+    velmora_dom_copy_fragment(text.data(), length);
+    return text;
 }
 
 void SetFragment(const std::string& fragment) {
     velmora_dom_set_fragment(fragment.c_str());
 }
 
-bool CanShare() {
-    return velmora_dom_can_share() != 0;
+LinkAction LinkActionHere() {
+    return static_cast<LinkAction>(velmora_dom_link_action());
 }
 
 void OnClick(const std::string& id, int index) {

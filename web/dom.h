@@ -4,8 +4,12 @@
 // Controls are named by their element's id; texts are UTF-16, as JavaScript's.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "solution_html.h"
 
 namespace velmora::web::dom {
 
@@ -19,15 +23,18 @@ int SelectedIndex(const std::string& id);  // -1: none
 void Select(const std::string& id, int index);
 void Focus(const std::string& id);
 
-// The page's address without its fragment, and its fragment without the "#".
+// The page's address without its query and fragment.
 std::u16string PageAddress();
-std::u16string Fragment();
+// Its fragment without the "#", where it is `longest` characters or fewer: a
+// longer one is refused before it is copied.
+std::optional<std::u16string> Fragment(std::size_t longest);
 // Puts the fragment in the address in place of the one there (none where
 // empty), without a new entry in the history: Back does not step through
-// calculations.
+// calculations. main.js writes it, at most once in a while (browsers refuse
+// more), so that the address may follow a moment later: `address` there.
 void SetFragment(const std::string& fragment);
-// Whether the browser can hand an address to the system's sharing (phones).
-bool CanShare();
+// What the browser can do with a link besides showing it.
+LinkAction LinkActionHere();
 
 // A click (by mouse, touch, Space, or Enter once per press) calls
 // velmora_command(index); a change of the list's selection by the user

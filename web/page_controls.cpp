@@ -48,9 +48,11 @@ InputPair PageControls::SelectedPair() const {
     return dom::SelectedIndex(Id(Name::List1));
 }
 
+// A change from the entry shown, even where the list is on the new one
+// already (a browser restores a list's selection on reload).
 void PageControls::SelectPair(InputPair pair) {
-    if (pair == SelectedPair()) return;
-    dom::Select(Id(Name::List1), pair);
+    if (pair != SelectedPair()) dom::Select(Id(Name::List1), pair);
+    if (pair == shownPair_) return;
     shownPair_ = pair;
     pairChanged_();
 }
@@ -59,19 +61,23 @@ void PageControls::SetExplanation(const std::u16string& text) {
     dom::SetValue(Id(Name::Text1, 0), text);
 }
 
-// The working below the window, and the calculation in the page's address,
+// The working below the window, then the calculation in the page's address,
 // from the numbers read (where they are numbers), so that the address opens
-// it again.
+// it again. No pair, no working: nothing says what was given.
 void PageControls::ShowWorking(const Calculation& calculation) {
+    if (!IsValidPair(calculation.pair)) {
+        ClearWorking();
+        return;
+    }
     const PairDefinition& pair = PairAt(calculation.pair);
-    const std::string fragment =
-        link::FragmentOf({calculation.pair, calculation.working.values[pair.first],
-                          calculation.working.values[pair.second]});
-    dom::SetFragment(fragment);
-    const std::u16string address =
-        fragment.empty() ? std::u16string() : dom::PageAddress() + u"#" + Utf16(fragment);
-    dom::SetHtml(kSolutionBodyId,
-                 SolutionHtml(solution::SolutionOf(calculation), address, dom::CanShare()));
+    fragment_ = link::FragmentOf({calculation.pair, calculation.working.values[pair.first],
+                                  calculation.working.values[pair.second]});
+    dom::SetHtml(kSolutionBodyId, SolutionHtml(solution::SolutionOf(calculation)));
+    dom::SetHtml(kSolutionLinkId,
+                 LinkHtml(fragment_.empty() ? std::u16string()
+                                            : dom::PageAddress() + u"#" + Utf16(fragment_),
+                          dom::LinkActionHere()));
+    dom::SetFragment(fragment_);
     showsWorking_ = true;
 }
 
@@ -79,8 +85,14 @@ void PageControls::ShowWorking(const Calculation& calculation) {
 void PageControls::ClearWorking() {
     if (!showsWorking_) return;
     dom::SetHtml(kSolutionBodyId, BeforeFirstCalculationHtml());
+    dom::SetHtml(kSolutionLinkId, {});
+    fragment_.clear();
     dom::SetFragment({});
     showsWorking_ = false;
+}
+
+void PageControls::PutBackFragment() {
+    dom::SetFragment(fragment_);
 }
 
 void BindPageEvents() {

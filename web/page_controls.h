@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <utility>
 
 #include "window_controls.h"
@@ -32,10 +33,15 @@ class PageControls final : public WindowControls {
     void ShowWorking(const Calculation& calculation) override;
     void ClearWorking() override;
 
+    // The address names the calculation shown again, or none where none is:
+    // what a link that could not be read leaves.
+    void PutBackFragment();
+
   private:
     std::function<void()> pairChanged_;
     InputPair shownPair_ = -1;   // the entry last announced as selected
     bool showsWorking_ = false;  // the solution section holds a working, not its first line
+    std::string fragment_;       // the calculation shown, as a link names it; empty for none
 };
 
 // Hears the buttons and the list, and puts the focus on the first control in

@@ -82,8 +82,7 @@ std::string BeforeFirstCalculationHtml() {
     return "<p>" + Escaped(texts::solution::kBeforeFirstCalculation) + "</p>";
 }
 
-std::string SolutionHtml(const solution::Solution& solution, std::u16string_view link,
-                         bool canShare) {
+std::string SolutionHtml(const solution::Solution& solution) {
     std::string html = Paragraph(solution.given);
     if (solution.stepCount > 0) {
         html += "<ol>";
@@ -95,18 +94,26 @@ std::string SolutionHtml(const solution::Solution& solution, std::u16string_view
     if (!solution.answer.empty()) html += Paragraph(solution.answer);
     if (solution.figure) html += "<figure>" + ScaledFigureSvg(*solution.figure) + "</figure>";
     if (!solution.noFigure.empty()) html += Paragraph(solution.noFigure);
-    if (!link.empty()) {
-        const std::string address = Text(link);
-        html += "<p><a" + Attribute("href", address) + ">" + Escaped(texts::solution::kLink) +
-                ": " + address + "</a>";
-        if (canShare) {
-            html += " <button" + Attribute("type", "button") +
-                    Attribute("id", std::string(kShareId)) + ">" +
-                    Escaped(texts::solution::kShare) + "</button>";
-        }
-        html += "</p>";
-    }
     return html;
+}
+
+// The button's texts for main.js: what Share turns into where it is refused,
+// and what to say once the link is copied.
+std::string LinkHtml(std::u16string_view link, LinkAction action) {
+    if (link.empty()) return {};
+    const std::string address = Text(link);
+    std::string html = "<p><a" + Attribute("href", address) + ">" +
+                       Escaped(texts::solution::kLink) + ": " + address + "</a>";
+    if (action != LinkAction::kNone) {
+        const bool share = action == LinkAction::kShare;
+        html +=
+            " <button" + Attribute("type", "button") +
+            (share ? " data-share" + Attribute("data-copy", Escaped(texts::solution::kCopy)) : "") +
+            Attribute("data-done", Escaped(texts::solution::kCopied)) + ">" +
+            Escaped(share ? texts::solution::kShare : texts::solution::kCopy) +
+            "</button> <span role=\"status\"></span>";
+    }
+    return html + "</p>";
 }
 
 }  // namespace velmora::web

@@ -1,29 +1,41 @@
 #include "calculation_link.h"
 
 #include <array>
-#include <cmath>
 
+#include "decimal_conversion.h"
 #include "format_value.h"
-#include "parse_number.h"
 #include "utf16.h"
 
 namespace velmora::link {
 namespace {
 
-// Longer than any fragment this program writes ("a=-2.2250738585072014e-308&…"),
-// and short enough that a hostile one costs nothing to turn away.
-constexpr std::size_t kLongestFragment = 100;
-
 std::string Plain(double value) {
     return Utf8(FormatExact(value, NumberFormat{}));
 }
 
-// A value as this program writes one, and nothing else: the number it reads
-// as, where writing that number gives the text back.
-std::optional<double> PlainNumber(std::string_view text) {
-    const double value = ParseNumber(text, NumberFormat{});
-    if (!std::isfinite(value) || Plain(value) != text) return std::nullopt;
-    return value;
+bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
+
+// A plain decimal, whole, as ReadFragment reads one; nothing for any other
+// text, or for a number beyond a double's range.
+std::optional<double> PlainDecimal(std::string_view text) {
+    std::size_t at = text.starts_with('-') ? 1 : 0;
+    const auto skip = [&](bool (*among)(char)) {
+        const std::size_t from = at;
+        while (at < text.size() && among(text[at])) ++at;
+        return at - from;
+    };
+    std::size_t digits = skip(IsDigit);
+    if (skip([](char ch) { return ch == '.'; }) == 1) digits += skip(IsDigit);
+    if (digits == 0) return std::nullopt;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+        if (skip(IsDigit) == 0) return std::nullopt;
+    }
+    if (at != text.size()) return std::nullopt;
+    return decimal::Read(std::string(text));
 }
 
 std::optional<Quantity> QuantityNamed(std::string_view name) {
@@ -57,7 +69,7 @@ std::optional<Linked> ReadFragment(std::string_view fragment) {
         const std::size_t equals = parts[k].find('=');
         if (equals == std::string_view::npos) return std::nullopt;
         const std::optional<Quantity> q = QuantityNamed(parts[k].substr(0, equals));
-        const std::optional<double> value = PlainNumber(parts[k].substr(equals + 1));
+        const std::optional<double> value = PlainDecimal(parts[k].substr(equals + 1));
         if (!q || !value) return std::nullopt;
         quantities[k] = *q;
         values[k] = *value;

@@ -92,9 +92,12 @@ inline constexpr std::string_view kSquare =
     "При D = 0 основите са равни (a = c), бедрата са перпендикулярни на тях и фигурата е "
     "квадрат, а не трапец.";
 
-// The address that opens the same calculation again, and the phone's sharing of it.
+// The address that opens the same calculation again, the phone's sharing of
+// it, its copy to the clipboard elsewhere, and what is said once it is copied.
 inline constexpr std::string_view kLink = "Връзка към това решение";
 inline constexpr std::string_view kShare = "Сподели";
+inline constexpr std::string_view kCopy = "Копирай";
+inline constexpr std::string_view kCopied = "Връзката е копирана.";
 
 // The trapezoid drawn to scale, or why it is not.
 inline constexpr std::string_view kNoFigure = "Няма чертеж в мащаб: дължината {} не е положителна.";

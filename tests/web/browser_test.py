@@ -120,7 +120,7 @@ class PageTest(unittest.TestCase):
 
     # The page as a user opens it, in a language and at a size and density,
     # from a link to a calculation where a fragment is given.
-    def open(self, language="en-US", width=800, scale=1, mobile=False, fragment=""):
+    def open(self, language="en-US", width=800, scale=1, mobile=False, fragment="", query=""):
         b = self.browser
         b.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": width, "height": 700, "deviceScaleFactor": scale, "mobile": mobile})
@@ -131,8 +131,16 @@ class PageTest(unittest.TestCase):
             "acceptLanguage": language})
         if fragment:
             b.get("about:blank")  # a new page, not the same page with another fragment
-        b.get(self.origin + "/" + ("#" + fragment if fragment else ""))
+        b.get(self.origin + "/" + query + ("#" + fragment if fragment else ""))
         self.wait_until_ready()
+
+    def wait_for_address(self, fragment):
+        """The address names the calculation shown, a moment later where it had just changed."""
+        try:
+            WebDriverWait(self.browser, 2).until(
+                lambda b: b.execute_script("return location.hash") == fragment)
+        except TimeoutException:
+            self.assertEqual(self.browser.execute_script("return location.hash"), fragment)
 
     def wait_until_ready(self):
         WebDriverWait(self.browser, 10).until(
@@ -231,9 +239,11 @@ class PageTest(unittest.TestCase):
         return self.browser.execute_script("""
             const section = document.querySelector("section#solution");
             const texts = (selector) => [...section.querySelectorAll(selector)].map((e) => e.textContent);
+            const live = section.querySelector("p").closest("[aria-live]");
             return {paragraphs: texts("p:not(:has(a))"), links: texts("p > a"),
                     steps: texts("ol > li"), lists: texts("ol").length,
-                    figures: texts("svg").length, live: section.getAttribute("aria-live")};""")
+                    figures: texts("svg").length, live: live && live.getAttribute("aria-live"),
+                    announced: texts("[aria-live], [role=status]").join(" ")};""")
 
     def test_the_working_says_why_the_data_are_invalid(self):
         self.open("bg-BG")
@@ -265,6 +275,7 @@ class PageTest(unittest.TestCase):
                          "различни числа.")
         self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "#solution i"), [])
         self.assertEqual(self.solution()["lists"], 0)  # no step is worked from it
+        self.assertEqual(self.solution()["links"], [])  # nor a link made
 
     def test_the_working_draws_the_trapezoid_to_scale(self):
         self.open("bg-BG")
@@ -319,9 +330,9 @@ class PageTest(unittest.TestCase):
         self.assertEqual(len(re.findall(rb"/Type\s*/Page[^s]", pdf)), 1)
 
     def state(self):
-        """What the window shows, the working below it and the page's address."""
+        """What the window shows, the working below it and its link."""
         return (self.values(), self.given(), self.explanation(), self.solution()["paragraphs"],
-                self.browser.execute_script("return location.hash"))
+                self.solution()["links"])
 
     def test_a_link_opens_the_calculation_in_any_language(self):
         self.open("bg-BG")
@@ -337,8 +348,12 @@ class PageTest(unittest.TestCase):
         link = self.browser.find_element(By.CSS_SELECTOR, "section#solution a")
         self.assertEqual(link.text, "Връзка към това решение: " + address)
         self.assertEqual(link.get_attribute("href"), address)
+        # A screen reader hears the working, not the address.
+        self.assertIn("Отговор: a = 1,235", self.solution()["announced"])
+        self.assertNotIn("#a=", self.solution()["announced"])
         self.click_pair(8)  # r, P: a pair change takes the calculation away
-        self.assertEqual(self.browser.execute_script("return location.hash"), "")
+        self.wait_for_address("")
+        self.assertEqual(self.solution()["links"], [])
 
         self.open("en-US", fragment="a=1.23456&c=4")  # the teacher's link, in English
         self.assertEqual(self.values(), ["1.235", "2.617", "4.000", "1.111", "10.469"])
@@ -347,26 +362,191 @@ class PageTest(unittest.TestCase):
         self.open("bg-BG", fragment="a=1.23456&c=4")
         self.assertEqual(self.values(), shown)
 
-    def test_a_bad_link_opens_the_page_as_a_plain_visit(self):
+    def test_a_bad_link_leaves_the_page_as_it_was(self):
+        """Opened afresh, a plain visit; typed into the open page, the calculation on
+        screen stays and the address names it again."""
         self.open("bg-BG")
         plain = self.state()
+        bad = ["x=16&y=4", "a=16", "a=16&c=4&r=4", "b=10&P=40", "a=16&a=4", "a=&c=4",
+               "a=16abc&c=4", "a=1e400&c=4", "a=%31%36&c=4", "p=40&r=4", "a=2,5&c=4", "",
+               "a=<img src=x onerror=document.title=1>&c=4", "a=" + "1" * 100000 + "&c=4"]
+        self.open("bg-BG", fragment=bad[-2])
+        self.assertEqual(self.state(), plain)
+        self.wait_for_address("")
         self.open("bg-BG", fragment="b=10&a=25")  # describes no trapezoid: as Calculate says
         self.assertEqual(self.explanation(), INVALID)
         self.assertEqual(self.values(), ["25", "10", "", "", ""])
         self.assertEqual(len(self.solution()["steps"]), 3)
-        self.assertEqual(self.browser.execute_script("return location.hash"), "#a=25&b=10")
-        bad = ["x=16&y=4", "a=16", "a=16&c=4&r=4", "b=10&P=40", "a=16&a=4", "a=&c=4",
-               "a=16abc&c=4", "a=1e400&c=4", "a=%31%36&c=4", "p=40&r=4",
-               "a=<img src=x onerror=document.title=1>&c=4", "a=" + "1" * 100000 + "&c=4"]
+        self.wait_for_address("#a=25&b=10")
+        shown = self.state()
         for fragment in bad:
             with self.subTest(fragment=fragment[:40]):  # opened in the page already open
                 self.browser.execute_script("location.hash = arguments[0]", fragment)
                 WebDriverWait(self.browser, 5).until(
-                    lambda b: b.execute_script("return location.hash") == "")
-                self.assertEqual(self.state(), plain)
+                    lambda b: b.execute_script("return location.hash") == "#a=25&b=10")
+                self.assertEqual(self.state(), shown)
                 self.assertEqual(self.browser.title, CAPTION)
-        self.open("bg-BG", fragment=bad[-2])  # and opened afresh
-        self.assertEqual(self.state(), plain)
+        self.element("Command1_1").click()  # Clear: no calculation, and a bad link leaves none
+        self.wait_for_address("")
+        self.browser.execute_script("location.hash = arguments[0]", "r=4&p=40")
+        WebDriverWait(self.browser, 5).until(
+            lambda b: b.execute_script("return location.hash") == "")
+        self.assertEqual(self.values(), ["", "", "", "", ""])
+
+    def test_a_link_written_by_hand_or_with_a_query(self):
+        """Any plain decimal reads, and the address is then written in the one form; a query
+        (?token=…) stays out of the link the page hands on."""
+        self.open("bg-BG", query="?token=secret", fragment="a=2.50&c=4")
+        self.assertEqual(self.values(), ["2,500", "3,250", "4,000", "1,581", "13,000"])
+        self.wait_for_address("#a=2.5&c=4")
+        self.assertEqual(self.solution()["links"],
+                         ["Връзка към това решение: " + self.origin + "/#a=2.5&c=4"])
+        longest = "a=1." + "0" * 92 + "&c=4"  # as long as a link may be
+        for typed, written in (("a=1E3&c=.5e+1", "#a=1000&c=5"), (longest, "#a=1&c=4"),
+                               ("c=4&a=0.00000005960464477539063", "#a=5.960464477539063e-8&c=4")):
+            with self.subTest(typed=typed):  # typed into the open page
+                self.browser.execute_script("location.hash = arguments[0]", typed)
+                self.wait_for_address(written)
+                self.assertEqual(self.solution()["links"],
+                                 ["Връзка към това решение: " + self.origin + "/" + written])
+        self.assertEqual(self.values()[2], "4,000")
+        self.assertIn("token=secret", self.browser.current_url)  # the address keeps what it had
+
+    def test_the_address_keeps_up_with_calculations(self):
+        """200 Calculates in a few seconds, counted as Safari counts changes of the address
+        (it refuses more than 100 in 30 s); then each change refused; then the page left."""
+        self.open()
+        gaps = self.browser.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            const replace = history.replaceState.bind(history);
+            const times = [];
+            history.replaceState = (...args) => {
+              const now = performance.now();
+              if (times.filter((t) => now - t < 30000).length >= 100) {
+                throw new DOMException("more than 100 times per 30 seconds", "SecurityError");
+              }
+              times.push(now);
+              replace(...args);
+            };
+            const box = document.getElementById("Text2_0");
+            (async () => {
+              for (let i = 1; i <= 200; ++i) {
+                box.value = String(16 + i / 100);
+                document.getElementById("Command1_0").click();
+                await new Promise(requestAnimationFrame);
+              }
+              done(times.slice(1).map((t, k) => t - times[k]));
+            })();""")
+        self.wait_for_address("#a=18&c=4")
+        self.assertGreater(min(gaps), 300)  # so never 100 in 30 s
+        self.assertEqual(self.values(), ["18.000", "11.000", "4.000", "4.243", "44.000"])
+        self.assertEqual(self.solution()["links"][0][-9:], "#a=18&c=4")
+
+        self.browser.execute_script("""history.replaceState = () => {
+            throw new DOMException("refused", "SecurityError"); };""")
+        self.type_into(0, "9")
+        self.calculate()
+        self.assertEqual(self.values(), ["9.000", "6.500", "4.000", "3.000", "26.000"])
+        self.assertEqual(len(self.solution()["steps"]), 4)  # the working is written all the same
+        self.assertEqual(self.solution()["links"][0][-8:], "#a=9&c=4")
+        logs = self.browser.get_log("browser")
+        type(self).console += logs
+        self.assertEqual([e for e in logs if e["level"] == "SEVERE"], [])
+
+        waiting, left = self.browser.execute_script("""
+            delete history.replaceState;
+            const box = document.getElementById("Text2_0");
+            for (const a of ["10", "11"]) {
+              box.value = a;
+              document.getElementById("Command1_0").click();
+            }
+            const waiting = location.hash;
+            dispatchEvent(new Event("pagehide"));
+            return [waiting, location.hash];""")
+        self.assertNotEqual(waiting, "#a=11&c=4")
+        self.assertEqual(left, "#a=11&c=4")  # written as the page is left
+
+    def test_no_pair_selected(self):
+        """The list restored on reload, then a Ctrl+click on its entry; then a script
+        taking its selection away: the page goes on."""
+        b = self.browser
+        restore = b.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            document.addEventListener("DOMContentLoaded", () => {
+              document.getElementById("List1").selectedIndex = 1;  // as Firefox restores it
+            }, {capture: true, once: true});"""})
+        try:
+            self.open()
+        finally:
+            b.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", restore)
+        self.assertEqual(self.given(), [(k in (0, 2),) * 2 for k in range(5)])
+        # A Ctrl+click on it, as Firefox takes it (Chromium keeps the selection).
+        b.execute_script("""const list = document.getElementById("List1");
+            list.selectedIndex = -1;
+            list.dispatchEvent(new Event("change"));""")
+        self.assertTrue(b.find_elements(By.CSS_SELECTOR, "#List1 option")[1].is_selected())
+        self.calculate()
+        self.assertEqual(self.values(), RESULTS)
+        self.browser.execute_script("document.getElementById('List1').selectedIndex = -1")
+        self.calculate()
+        self.assertEqual(self.explanation(), INVALID)
+        self.assertEqual(self.solution()["paragraphs"], [BEFORE_CALCULATION])
+        self.wait_for_address("")
+        self.click_pair(8)
+        self.type_into(3, "4")
+        self.type_into(4, "40")
+        self.calculate()
+        self.assertEqual(self.values(), RESULTS)
+
+    def test_the_link_is_copied_or_shared(self):
+        b = self.browser
+        self.open("bg-BG")
+        b.execute_cdp_cmd("Browser.grantPermissions", {
+            "origin": self.origin, "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        b.execute_script("navigator.share = () => Promise.resolve()")
+        self.calculate()
+        link = self.origin + "/#a=16&c=4"
+        button = b.find_element(By.CSS_SELECTOR, "#solution-link button")
+        self.assertEqual(button.text, "Копирай")  # a desktop: its sharing often does nothing
+        button.click()
+        WebDriverWait(b, 5).until(lambda b: "Връзката е копирана." in self.solution()["announced"])
+        self.assertEqual(b.execute_async_script(
+            "navigator.clipboard.readText().then(arguments[arguments.length - 1])"), link)
+        b.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
+        try:  # on paper, the link without what can be done with it
+            self.assertTrue(b.find_element(By.CSS_SELECTOR, "#solution-link a").is_displayed())
+            self.assertFalse(button.is_displayed())
+            self.assertFalse(b.find_element(By.CSS_SELECTOR, "#solution-link span").is_displayed())
+        finally:
+            b.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
+        b.execute_cdp_cmd("Browser.resetPermissions", {})
+        b.execute_cdp_cmd("Browser.setPermission", {
+            "origin": self.origin, "permission": {"name": "clipboard-write"}, "setting": "denied"})
+        button.click()  # refused: the link is selected, for Ctrl+C
+        WebDriverWait(b, 5).until(lambda b: b.execute_script("return getSelection().toString()"))
+        self.assertEqual(b.execute_script("return getSelection().toString()"),
+                         "Връзка към това решение: " + link)
+        b.execute_cdp_cmd("Browser.resetPermissions", {})
+
+        b.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+        try:  # a phone: the system's sharing, where refused (a frame not allowing it) copying
+            self.open("bg-BG", width=360, scale=3, mobile=True)
+            b.execute_script("""window.shared = [];
+                navigator.share = (data) => {
+                  shared.push(data.url);
+                  return Promise.reject(new DOMException("",
+                      shared.length === 1 ? "AbortError" : "NotAllowedError"));
+                };""")
+            self.calculate()
+            button = b.find_element(By.CSS_SELECTOR, "#solution-link button")
+            self.assertEqual(button.text, "Сподели")
+            button.click()  # closed by the user: still Share
+            WebDriverWait(b, 5).until(lambda b: b.execute_script("return shared.length") == 1)
+            self.assertEqual(button.text, "Сподели")
+            button.click()
+            WebDriverWait(b, 5).until(lambda b: button.text == "Копирай")
+            self.assertEqual(b.execute_script("return shared"), [link, link])
+        finally:
+            b.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
 
     def test_keyboard(self):
         self.open()
@@ -520,12 +700,15 @@ class PageTest(unittest.TestCase):
         """Last: it stops the server the other tests use."""
         self.open()
         self.wait_for_the_service_worker()
+        self.open(query="?fbclid=1")
+        time.sleep(0.5)  # the copy of the page is kept after it is shown
         kept = self.browser.execute_async_script("""
             const done = arguments[arguments.length - 1];
             caches.keys().then((keys) => Promise.all(keys.map((k) => caches.open(k).then(
                 (c) => c.keys())))).then((lists) => done(lists.flat().map((r) => r.url)));""")
         self.assertIn(self.origin + "/core.wasm", kept)
         self.assertTrue(all(url.startswith(self.origin + "/") for url in kept), kept)
+        self.assertFalse([url for url in kept if "?" in url])  # a query is the same page
         # Nothing kept but the service worker's copies of the page's files.
         self.assertEqual(self.browser.execute_script(
             "return [document.cookie, localStorage.length, sessionStorage.length]"), ["", 0, 0])
@@ -537,7 +720,7 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.values(), RESULTS)
         self.assertEqual(len(self.solution()["steps"]), 4)  # the working too
         self.assertEqual(self.browser.title, CAPTION)
-        self.open(fragment="r=4&P=40")  # and a link
+        self.open(fragment="r=4&P=40", query="?fbclid=2")  # and a link
         self.assertEqual(self.values(), RESULTS)
         self.assertEqual(self.given(), [(k in (3, 4),) * 2 for k in range(5)])
 

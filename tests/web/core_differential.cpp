@@ -4,6 +4,7 @@
 // <line>" it prints the inputs and answers behind that line instead.
 #include <array>
 #include <cinttypes>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -178,8 +179,9 @@ class Report {
     bool Dumping(const char* category, int index) const {
         return dump_ == Line(category, index / kChunk);
     }
-    void Answer(const char* category, int index, const Digest& digest) {
-        if ((index + 1) % kChunk != 0 || !dump_.empty()) return;
+    // After each thousand answers, and after the last (`last`).
+    void Answer(const char* category, int index, const Digest& digest, bool last = false) {
+        if (((index + 1) % kChunk != 0 && !last) || !dump_.empty()) return;
         std::printf("%s %016" PRIx64 "\n", Line(category, index / kChunk).c_str(), digest.Value());
     }
 
@@ -265,6 +267,23 @@ void FormatValues(Random& r, Report& report) {
     }
 }
 
+// Every power of two of a double's normal range, as a link writes it: the
+// fewest digits are hardest to find beside a power of two, whose doubles lie
+// twice as far apart above it as below.
+void FormatPowersOfTwo(Report& report) {
+    constexpr int kLeast = -1022;
+    constexpr int kCount = 1023 - kLeast + 1;
+    Digest digest;
+    for (int i = 0; i < kCount; ++i) {
+        if (i % kChunk == 0) digest = Digest();
+        const double value = std::ldexp(1.0, kLeast + i);
+        const std::u16string exact = FormatExact(value, NumberFormat{});
+        digest.Add(exact.data(), exact.size() * sizeof(char16_t));
+        if (report.Dumping("powers", i)) std::printf("%a %s\n", value, Utf8(exact).c_str());
+        report.Answer("powers", i, digest, i + 1 == kCount);
+    }
+}
+
 // A decimal as a textbook prints one: up to six significant digits, up to
 // six of them decimals, of either sign now and then.
 std::string SchoolValue(Random& r) {
@@ -305,6 +324,7 @@ int main(int argc, char* argv[]) {
     velmora::ParseNumbers(random, report);
     velmora::SolvePairs(random, report);
     velmora::FormatValues(random, report);
+    velmora::FormatPowersOfTwo(report);
     velmora::WriteWorkings(random, report);
     return 0;
 }

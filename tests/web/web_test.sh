@@ -19,8 +19,8 @@ if ! cmp -s "$work/native" "$work/web"; then
         awk 'NR % 2 { native = $0; next } $0 != native { print "native: " native; print "web:    " $0; exit }' >&2
     exit 1
 fi
-for category in parse solve format working; do
-    printf '  %s: %d chunks of 1000 answers, identical\n' "$category" \
+for category in parse solve format powers working; do
+    printf '  %s: %d chunks of up to 1000 answers, identical\n' "$category" \
         "$(grep -c "^$category " "$work/native")"
 done
 

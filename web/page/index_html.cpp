@@ -126,12 +126,13 @@ std::string IndexHtml() {
         if (!control.inFrame) html += Element(control, headingWritten) + "\n";
     }
     html += "</main>\n";
-    // Below the window, the working of the last calculation, read out politely.
-    html +=
-        "<section id=\"solution\" aria-labelledby=\"solution-heading\" aria-live=\"polite\">"
-        "<h2 id=\"solution-heading\">" +
-        Escaped(texts::solution::kHeading) + "</h2>\n<div id=\"" + std::string(kSolutionBodyId) +
-        "\">" + BeforeFirstCalculationHtml() + "</div>\n</section>\n";
+    // Below the window, the working of the last calculation, read out
+    // politely, then the link to it, which is not.
+    html += "<section id=\"solution\" aria-labelledby=\"solution-heading\">";
+    html += "<h2 id=\"solution-heading\">" + Escaped(texts::solution::kHeading) + "</h2>\n";
+    html += "<div id=\"" + std::string(kSolutionBodyId) + "\" aria-live=\"polite\">" +
+            BeforeFirstCalculationHtml() + "</div>\n";
+    html += "<div id=\"" + std::string(kSolutionLinkId) + "\"></div>\n</section>\n";
     return html + "</body>\n</html>\n";
 }
 

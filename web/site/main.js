@@ -45,6 +45,57 @@
     };
   }
 
+  // The address names the calculation shown. Browsers refuse to change it
+  // often (Safari throws after 100 changes in 30 s, Chromium ignores more than
+  // 200 in 10 s), so it changes at most once in 350 ms: a change within that
+  // waits, and only the latest is written. `now` writes a waiting one at once:
+  // at the end of a drag, and as the page is left.
+  const address = (() => {
+    let waiting = null;
+    let written = -Infinity;
+    let timer = 0;
+    const now = () => {
+      clearTimeout(timer);
+      timer = 0;
+      if (waiting === null) return;
+      const fragment = waiting;
+      waiting = null;
+      written = performance.now();
+      try {
+        history.replaceState(history.state, "", fragment ? "#" + fragment : location.pathname + location.search);
+      } catch {
+        // Refused all the same (a SecurityError): the next change tries again.
+      }
+    };
+    const set = (fragment) => {
+      waiting = fragment;
+      const wait = written + 350 - performance.now();
+      if (wait <= 0) now();
+      else if (!timer) timer = setTimeout(now, wait);
+    };
+    return { set, now };
+  })();
+
+  // The link's button: the system's sharing, or where that is refused (in a
+  // frame that does not allow it) copying instead; copying says when it is
+  // done, or where the clipboard refuses, selects the link for Ctrl+C.
+  function linkAction(event) {
+    const button = event.target.closest?.("#solution-link button");
+    if (!button) return;
+    const link = button.previousElementSibling;
+    if ("share" in button.dataset) {
+      navigator.share({ title: document.title, url: link.href }).catch((error) => {
+        if (error.name === "AbortError") return;  // the user closed the sharing
+        delete button.dataset.share;
+        button.textContent = button.dataset.copy;
+      });
+      return;
+    }
+    Promise.resolve().then(() => navigator.clipboard.writeText(link.href)).then(
+      () => { button.nextElementSibling.textContent = button.dataset.done; },
+      () => getSelection().selectAllChildren(link));
+  }
+
   const documentParsed = new Promise((resolve) => {
     if (document.readyState === "loading") {
       document.addEventListener("DOMContentLoaded", resolve, { once: true });
@@ -54,18 +105,14 @@
   });
   // The core asks for the format at each calculation, so that it follows a
   // change of language, and the start does not wait for Intl's data.
-  Promise.all([VelmoraCore({ numberFormat }), documentParsed]).then(([core]) => {
+  Promise.all([VelmoraCore({ numberFormat, address }), documentParsed]).then(([core]) => {
+    // Heard before anything runs, so that nothing the start does can keep them away.
+    addEventListener("hashchange", () => core._velmora_open_link());
+    addEventListener("pagehide", address.now);
+    addEventListener("click", linkAction);
     core._velmora_start();
     // A link to a calculation opens it, and so does one opened in the page later.
     if (location.hash) core._velmora_open_link();
-    addEventListener("hashchange", () => core._velmora_open_link());
-    addEventListener("click", (event) => {
-      if (event.target.id === "solution-share") {
-        // The user may share it, or not.
-        const address = event.target.parentNode.querySelector("a").href;
-        navigator.share({ title: document.title, url: address }).catch(() => {});
-      }
-    });
     // The page computes: for tests, and for timings of the start (User Timing).
     document.documentElement.dataset.velmora = "ready";
     performance.mark("velmora-ready");
