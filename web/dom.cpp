@@ -19,10 +19,6 @@ EM_JS(void, velmora_dom_set_value, (const char* id, const char16_t* text, int le
         new TextDecoder("utf-16le").decode(HEAPU8.subarray(text, text + 2 * length));
 });
 
-EM_JS(void, velmora_dom_set_html, (const char* id, int idLength, const char* markup), {
-    document.getElementById(UTF8ToString(id, idLength)).innerHTML = UTF8ToString(markup);
-});
-
 EM_JS(void, velmora_dom_set_property, (const char* id, const char* property, int on), {
     document.getElementById(UTF8ToString(id))[UTF8ToString(property)] = !!on;
 });
@@ -60,6 +56,15 @@ EM_JS(int, velmora_dom_fragment_length, (int longest), {
 EM_JS(void, velmora_dom_copy_fragment, (char16_t* out, int length), {
     const text = location.hash.slice(1);
     for (let i = 0; i < length; ++i) HEAPU16[(out >> 1) + i] = text.charCodeAt(i);
+});
+
+// The working's module, which main.js loads once the page computes, writes
+// the working of the calculation; pair -1 forgets one not yet written.
+EM_JS(void, velmora_dom_show_working, (int pair, const char16_t* first, int firstLength,
+                                       const char16_t* second, int secondLength, double x,
+                                       double y), {
+    const text = (at, length) => new TextDecoder("utf-16le").decode(HEAPU8.subarray(at, at + 2 * length));
+    Module["working"](pair, text(first, firstLength), text(second, secondLength), x, y);
 });
 
 EM_JS(void, velmora_dom_set_fragment, (const char* fragment), {
@@ -101,10 +106,6 @@ void SetValue(const std::string& id, const std::u16string& text) {
     velmora_dom_set_value(id.c_str(), text.data(), static_cast<int>(text.size()));
 }
 
-void SetHtml(std::string_view id, const std::string& markup) {
-    velmora_dom_set_html(id.data(), static_cast<int>(id.size()), markup.c_str());
-}
-
 void SetReadOnly(const std::string& id, bool readOnly) {
     velmora_dom_set_property(id.c_str(), "readOnly", readOnly);
 }
@@ -137,6 +138,12 @@ std::optional<std::u16string> Fragment(std::size_t longest) {
     std::u16string text(static_cast<std::size_t>(length), u'\0');
     velmora_dom_copy_fragment(text.data(), length);
     return text;
+}
+
+void ShowWorking(InputPair pair, const std::u16string& first, const std::u16string& second,
+                 double x, double y) {
+    velmora_dom_show_working(pair, first.data(), static_cast<int>(first.size()), second.data(),
+                             static_cast<int>(second.size()), x, y);
 }
 
 void SetFragment(const std::string& fragment) {

@@ -9,14 +9,14 @@
 #include <string>
 #include <string_view>
 
-#include "solution_html.h"
+#include "dom_html.h"
+#include "link_html.h"
+#include "quantities.h"
 
 namespace velmora::web::dom {
 
 std::u16string Value(const std::string& id);
 void SetValue(const std::string& id, const std::u16string& text);
-// Replaces the element's content with the markup, UTF-8 (ours, escaped).
-void SetHtml(std::string_view id, const std::string& markup);
 void SetReadOnly(const std::string& id, bool readOnly);
 void SetChecked(const std::string& id, bool checked);
 int SelectedIndex(const std::string& id);  // -1: none
@@ -33,6 +33,12 @@ std::optional<std::u16string> Fragment(std::size_t longest);
 // calculations. main.js writes it, at most once in a while (browsers refuse
 // more), so that the address may follow a moment later: `address` there.
 void SetFragment(const std::string& fragment);
+// The working of a calculation from its pair, the two given boxes' texts and
+// their values as read (x the first's, y the second's), written below the
+// window by the working's own module as soon as it is there; pair -1 forgets
+// a working not yet written.
+void ShowWorking(InputPair pair, const std::u16string& first, const std::u16string& second,
+                 double x = 0, double y = 0);
 // What the browser can do with a link besides showing it.
 LinkAction LinkActionHere();
 

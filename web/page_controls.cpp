@@ -3,7 +3,6 @@
 #include "calculation_link.h"
 #include "design.h"
 #include "dom.h"
-#include "solution_html.h"
 #include "utf16.h"
 
 namespace velmora::web {
@@ -72,7 +71,9 @@ void PageControls::ShowWorking(const Calculation& calculation) {
     const PairDefinition& pair = PairAt(calculation.pair);
     fragment_ = link::FragmentOf({calculation.pair, calculation.working.values[pair.first],
                                   calculation.working.values[pair.second]});
-    dom::SetHtml(kSolutionBodyId, SolutionHtml(solution::SolutionOf(calculation)));
+    dom::ShowWorking(calculation.pair, calculation.texts[pair.first],
+                     calculation.texts[pair.second], calculation.working.values[pair.first],
+                     calculation.working.values[pair.second]);
     dom::SetHtml(kSolutionLinkId,
                  LinkHtml(fragment_.empty() ? std::u16string()
                                             : dom::PageAddress() + u"#" + Utf16(fragment_),
@@ -84,6 +85,7 @@ void PageControls::ShowWorking(const Calculation& calculation) {
 // The page starts with the first line, so start-up writes nothing here.
 void PageControls::ClearWorking() {
     if (!showsWorking_) return;
+    dom::ShowWorking(-1, {}, {});
     dom::SetHtml(kSolutionBodyId, BeforeFirstCalculationHtml());
     dom::SetHtml(kSolutionLinkId, {});
     fragment_.clear();

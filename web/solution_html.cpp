@@ -78,10 +78,6 @@ std::string ScaledFigureSvg(const solution::ScaledFigure& figure) {
 
 }  // namespace
 
-std::string BeforeFirstCalculationHtml() {
-    return "<p>" + Escaped(texts::solution::kBeforeFirstCalculation) + "</p>";
-}
-
 std::string SolutionHtml(const solution::Solution& solution) {
     std::string html = Paragraph(solution.given);
     if (solution.stepCount > 0) {
@@ -95,25 +91,6 @@ std::string SolutionHtml(const solution::Solution& solution) {
     if (solution.figure) html += "<figure>" + ScaledFigureSvg(*solution.figure) + "</figure>";
     if (!solution.noFigure.empty()) html += Paragraph(solution.noFigure);
     return html;
-}
-
-// The button's texts for main.js: what Share turns into where it is refused,
-// and what to say once the link is copied.
-std::string LinkHtml(std::u16string_view link, LinkAction action) {
-    if (link.empty()) return {};
-    const std::string address = Text(link);
-    std::string html = "<p><a" + Attribute("href", address) + ">" +
-                       Escaped(texts::solution::kLink) + ": " + address + "</a>";
-    if (action != LinkAction::kNone) {
-        const bool share = action == LinkAction::kShare;
-        html +=
-            " <button" + Attribute("type", "button") +
-            (share ? " data-share" + Attribute("data-copy", Escaped(texts::solution::kCopy)) : "") +
-            Attribute("data-done", Escaped(texts::solution::kCopied)) + ">" +
-            Escaped(share ? texts::solution::kShare : texts::solution::kCopy) +
-            "</button> <span role=\"status\"></span>";
-    }
-    return html + "</p>";
 }
 
 }  // namespace velmora::web

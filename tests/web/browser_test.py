@@ -143,8 +143,10 @@ class PageTest(unittest.TestCase):
             self.assertEqual(self.browser.execute_script("return location.hash"), fragment)
 
     def wait_until_ready(self):
-        WebDriverWait(self.browser, 10).until(
-            lambda b: b.execute_script("return document.documentElement.dataset.velmora") == "ready")
+        """The page computes, and the working's module, fetched after, is there too."""
+        WebDriverWait(self.browser, 10).until(lambda b: b.execute_script(
+            "const d = document.documentElement.dataset; return [d.velmora, d.working]") ==
+            ["ready", "ready"])
 
     def element(self, id):
         return self.browser.find_element(By.ID, id)
@@ -349,7 +351,7 @@ class PageTest(unittest.TestCase):
         self.assertEqual(link.text, "Връзка към това решение: " + address)
         self.assertEqual(link.get_attribute("href"), address)
         # A screen reader hears the working, not the address.
-        self.assertIn("Отговор: a = 1,235", self.solution()["announced"])
+        self.assertIn("Отговор: a = 1,23456; b = 2,61728", self.solution()["announced"])
         self.assertNotIn("#a=", self.solution()["announced"])
         self.click_pair(8)  # r, P: a pair change takes the calculation away
         self.wait_for_address("")

@@ -2,9 +2,9 @@
 
 #include "design.h"
 #include "figure_svg.h"
+#include "link_html.h"
 #include "markup.h"
 #include "page.h"
-#include "solution_html.h"
 #include "texts.h"
 
 namespace velmora::web {

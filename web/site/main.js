@@ -96,6 +96,37 @@
       () => getSelection().selectAllChildren(link));
   }
 
+  // The working below the window comes from a module of its own, fetched once
+  // the page computes: the core hands each calculation here, and the latest
+  // that comes before the module is written as soon as it is there.
+  const working = (() => {
+    let module = null;
+    let waiting = null;
+    const write = ([pair, first, second, x, y]) => {
+      const texts = first + second;
+      const buffer = module._velmora_given_texts(texts.length) >> 1;
+      for (let i = 0; i < texts.length; ++i) module.HEAPU16[buffer + i] = texts.charCodeAt(i);
+      module._velmora_show_working(pair, first.length, x, y);
+    };
+    const show = (pair, first, second, x, y) => {
+      waiting = pair < 0 ? null : [pair, first, second, x, y];
+      if (module && waiting) write(waiting);
+      if (module) waiting = null;
+    };
+    const load = () => {
+      const script = document.createElement("script");
+      script.src = "working.js";
+      script.onload = () => VelmoraWorking({ numberFormat }).then((loaded) => {
+        module = loaded;
+        if (waiting) write(waiting);
+        waiting = null;
+        document.documentElement.dataset.working = "ready";
+      });
+      document.head.append(script);
+    };
+    return { show, load };
+  })();
+
   const documentParsed = new Promise((resolve) => {
     if (document.readyState === "loading") {
       document.addEventListener("DOMContentLoaded", resolve, { once: true });
@@ -105,7 +136,7 @@
   });
   // The core asks for the format at each calculation, so that it follows a
   // change of language, and the start does not wait for Intl's data.
-  Promise.all([VelmoraCore({ numberFormat, address }), documentParsed]).then(([core]) => {
+  Promise.all([VelmoraCore({ numberFormat, address, working: working.show }), documentParsed]).then(([core]) => {
     // Heard before anything runs, so that nothing the start does can keep them away.
     addEventListener("hashchange", () => core._velmora_open_link());
     addEventListener("pagehide", address.now);
@@ -116,6 +147,7 @@
     // The page computes: for tests, and for timings of the start (User Timing).
     document.documentElement.dataset.velmora = "ready";
     performance.mark("velmora-ready");
+    working.load();
   });
 
   // Once the page is there, so that keeping its files never delays it.
