@@ -12,11 +12,20 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"  # for the user nobody, who builds in it where this runs as root
 fail() { echo "FAIL: $*" >&2; exit 1; }
 as_root=()
 [ "$(id -u)" = 0 ] || as_root=(sudo)
+# The autopkgtest installs the package here: it is removed again, even where
+# this is stopped, unless it was installed before.
+installed=$(dpkg-query -W -f='${Status}' velmora 2>/dev/null || true)
+cleanup() {
+    [ "$installed" = "install ok installed" ] || [ -z "$(dpkg-query -W velmora 2>/dev/null)" ] ||
+        "${as_root[@]}" dpkg --purge velmora >/dev/null 2>&1 || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 143' TERM INT
 
 mkdir "$work/package"
 # The build and lintian yield the processor to whatever runs beside them; the
@@ -34,13 +43,9 @@ nice -n 10 "${as_builder[@]}" lintian --pedantic --fail-on error,warning,info,pe
 [ ! -s "$work/lintian.log" ] || { cat "$work/lintian.log" >&2; fail "lintian --pedantic said something"; }
 echo "ok - lintian --pedantic says nothing of the source package and its .debs"
 
-# The autopkgtest installs the package here: it is removed again unless it
-# was installed before.
-installed=$(dpkg-query -W -f='${Status}' velmora 2>/dev/null || true)
 status=0
 "${as_root[@]}" autopkgtest --summary-file="$work/summary" "$changes" -- null >"$work/autopkgtest.log" 2>&1 ||
     status=$?
-[ "$installed" = "install ok installed" ] || "${as_root[@]}" dpkg --purge velmora >/dev/null 2>&1 || true
 [ "$status" = 0 ] || { tail -n 60 "$work/autopkgtest.log" >&2; cat "$work/summary" >&2; fail "autopkgtest"; }
 sed 's/^/ok - autopkgtest: /' "$work/summary"
 
@@ -52,3 +57,4 @@ diff <(contents "$work/cpack/velmora.deb") <(contents "$deb") >&2 ||
 diff <(fields "$work/cpack/velmora.deb") <(fields "$deb") >&2 ||
     fail "cpack's .deb (<) and dpkg-buildpackage's (>) say other things of themselves"
 echo "ok - cpack's .deb and dpkg-buildpackage's hold the same $(contents "$deb" | wc -l) files and control fields"
+echo "(the Debian source package built and checked in $SECONDS s)"
