@@ -120,12 +120,22 @@ WINDOWS_32BIT_PACKAGES=(wine32:i386)
 # Emscripten brings, runs its tests; npm installs the test tools).
 WEB_PACKAGES=(emscripten chromium chromium-driver python3-selenium)
 
+# What building the Debian source package and its autopkgtest need besides,
+# and the build dependencies that debian/control names (their versions and
+# build profiles aside; debhelper-compat is debhelper's).
+DEBIAN_PACKAGES=(debhelper autopkgtest)
+debian_build_dependencies() {
+    sed -n '/^Build-Depends:/,/^[A-Z]/{s/^Build-Depends://;/^[A-Z]/d;p}' "$ROOT/debian/control" |
+        tr ',' '\n' | awk 'NF && $1 != "debhelper-compat" { print $1 }'
+}
+
 # Everything scripts/test needs. The i386 packages only where the machine runs
 # 32-bit programs (asked before anything is installed) and they install;
 # otherwise VELMORA_32BIT, exported, tells the tests why theirs cannot run.
 require_test_packages() {
     local packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WEB_PACKAGES[@]}"
-        "${WINDOWS_PACKAGES[@]}") without_32bit
+        "${WINDOWS_PACKAGES[@]}" "${DEBIAN_PACKAGES[@]}") without_32bit
+    mapfile -t -O "${#packages[@]}" packages < <(debian_build_dependencies)
     if without_32bit=$("$ROOT/scripts/lib/runs_32bit_programs"); then
         packages+=("${WINDOWS_32BIT_PACKAGES[@]}")
     fi

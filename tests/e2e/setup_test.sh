@@ -63,6 +63,8 @@ packages() {
     ! grep -q 'i386' "$work/log" || fail "asked for i386 on a machine without 32-bit: $(cat "$work/log")"
     grep -qx "Skipped: .*32-bit Windows tests.* (forced by the test)" <<<"$said" ||
         fail "the summary line does not say what was skipped and why: $said"
+    grep -q '^apt-get install .* debhelper autopkgtest .*libfontconfig-dev' "$work/log" ||
+        fail "not asked for the Debian package's tools and build dependencies: $(cat "$work/log")"
     echo "ok - without 32-bit programs: no i386 architecture, no i386 package; the summary says why"
 
     said=$(VELMORA_32BIT=yes FAKE_I386_BROKEN=1 with_fakes require_test_packages) ||
