@@ -3,11 +3,15 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include "system_library.h"
+
 namespace velmora::win32 {
 namespace {
 
 // Oleacc's and OleAut's functions, looked up only when a screen reader asks,
-// so that no start of the program waits for them.
+// so that no start of the program waits for them; from the system folder
+// only (oleacc.dll is no known DLL, which Windows would first look for in the
+// program's folder).
 struct Accessibility {
     using CreateStandard = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
     using ResultFrom = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
@@ -20,8 +24,8 @@ struct Accessibility {
     static const Accessibility& Get() {
         static const Accessibility functions = [] {
             Accessibility f;
-            const HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
-            const HMODULE oleaut = LoadLibraryW(L"oleaut32.dll");
+            const HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
+            const HMODULE oleaut = LoadSystemLibrary(L"oleaut32.dll");
             if (!oleacc || !oleaut) return f;
             f.createStandard = reinterpret_cast<CreateStandard>(
                 reinterpret_cast<void*>(GetProcAddress(oleacc, "CreateStdAccessibleObject")));
@@ -162,19 +166,22 @@ class AccessiblePicture final : public IAccessible {
 
 LRESULT CALLBACK AnswerAsPicture(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                  DWORD_PTR data) {
-    const Accessibility& functions = Accessibility::Get();
-    if (message != WM_GETOBJECT || static_cast<LONG>(lParam) != OBJID_CLIENT ||
-        !functions.Usable()) {
+    if (message != WM_GETOBJECT || static_cast<LONG>(lParam) != OBJID_CLIENT) {
         return DefSubclassProc(control, message, wParam, lParam);
     }
+    const Accessibility& functions = Accessibility::Get();  // a screen reader asks
     IAccessible* standard = nullptr;
-    if (FAILED(functions.createStandard(control, OBJID_CLIENT, __uuidof(IAccessible),
+    if (!functions.Usable() ||
+        FAILED(functions.createStandard(control, OBJID_CLIENT, __uuidof(IAccessible),
                                         reinterpret_cast<void**>(&standard)))) {
         return DefSubclassProc(control, message, wParam, lParam);
     }
     auto* picture = new AccessiblePicture(standard, *reinterpret_cast<const std::u16string*>(data));
     const LRESULT result = functions.resultFrom(__uuidof(IAccessible), wParam, picture);
-    picture->Release();  // the result holds its own reference
+    picture->Release();  // the result holds its own reference, where there is one
+    // A failure (COM not ready on this thread, say) is no answer: the system's own is.
+    if (FAILED(static_cast<HRESULT>(result)))
+        return DefSubclassProc(control, message, wParam, lParam);
     return result;
 }
 

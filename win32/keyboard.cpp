@@ -44,39 +44,12 @@ LRESULT CALLBACK ClickOnEnter(HWND button, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(button, message, wParam, lParam);
 }
 
-// The scroll bar's command for a key that scrolls a document, or -1.
-int ScrollCommand(WPARAM key) {
-    switch (key) {
-        case VK_UP:
-            return SB_LINEUP;
-        case VK_DOWN:
-            return SB_LINEDOWN;
-        case VK_PRIOR:
-            return SB_PAGEUP;
-        case VK_NEXT:
-            return SB_PAGEDOWN;
-        case VK_HOME:
-            return SB_TOP;
-        case VK_END:
-            return SB_BOTTOM;
-        default:
-            return -1;
-    }
-}
-
-LRESULT CALLBACK ScrollOnKeys(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                              DWORD_PTR) {
-    if (message == WM_KEYDOWN) {
-        const bool shift = GetKeyState(VK_SHIFT) < 0;
-        const bool control = GetKeyState(VK_CONTROL) < 0;
-        if (control && wParam == 'A') {
-            SendMessageW(box, EM_SETSEL, 0, -1);
-            return 0;
-        }
-        if (const int command = ScrollCommand(wParam); command >= 0 && !shift) {
-            SendMessageW(box, WM_VSCROLL, MAKEWPARAM(command, 0), 0);
-            return 0;
-        }
+// The text box moves its caret itself; Ctrl+A, which it leaves alone, selects everything.
+LRESULT CALLBACK SelectAllOnCtrlA(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR) {
+    if (message == WM_KEYDOWN && wParam == 'A' && GetKeyState(VK_CONTROL) < 0) {
+        SendMessageW(box, EM_SETSEL, 0, -1);
+        return 0;
     }
     if (message == WM_CHAR && wParam == 1) return 0;  // Ctrl+A's character: no beep
     return DefSubclassProc(box, message, wParam, lParam);
@@ -84,8 +57,8 @@ LRESULT CALLBACK ScrollOnKeys(HWND box, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-void ScrollLikeADocument(HWND readOnlyBox) {
-    SetWindowSubclass(readOnlyBox, ScrollOnKeys, 0, 0);
+void ReadLikeADocument(HWND readOnlyBox) {
+    SetWindowSubclass(readOnlyBox, SelectAllOnCtrlA, 0, 0);
 }
 
 void LetTabThrough(HWND multiLineBox) {
