@@ -47,6 +47,10 @@ LRESULT CALLBACK ClickOnEnter(HWND button, UINT message, WPARAM wParam, LPARAM l
 // The text box moves its caret itself; Ctrl+A, which it leaves alone, selects everything.
 LRESULT CALLBACK SelectAllOnCtrlA(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                   DWORD_PTR) {
+    // Tabbed to, it keeps its caret where it was, rather than select it all.
+    if (message == WM_GETDLGCODE) {
+        return DefSubclassProc(box, message, wParam, lParam) & ~DLGC_HASSETSEL;
+    }
     if (message == WM_KEYDOWN && wParam == 'A' && GetKeyState(VK_CONTROL) < 0) {
         SendMessageW(box, EM_SETSEL, 0, -1);
         return 0;

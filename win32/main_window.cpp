@@ -160,7 +160,11 @@ bool MainWindow::OnActivate(bool active) {
         focusBeforeDeactivation_ = GetFocus();
         return false;
     }
-    if (!focusBeforeDeactivation_ || !IsChild(window_, focusBeforeDeactivation_)) return false;
+    // Not where it has been hidden since, as the working is when narrowed.
+    if (!focusBeforeDeactivation_ || !IsChild(window_, focusBeforeDeactivation_) ||
+        !IsWindowVisible(focusBeforeDeactivation_)) {
+        return false;
+    }
     SetFocus(focusBeforeDeactivation_);
     return true;
 }
