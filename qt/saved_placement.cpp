@@ -16,7 +16,7 @@ namespace velmora {
 namespace {
 
 // How long the window must keep still before its place is saved: the end of
-// a drag or a resize, not each step of it.
+// a drag or a resize, not each step of it. (Maximising resizes it too.)
 constexpr int kSettledMilliseconds = 500;
 
 // The user's settings of the program, in its configuration folder.
@@ -53,9 +53,7 @@ class PlacementKeeper final : public QObject {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
-        if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowStateChange) {
-            settled_.start();
-        }
+        if (type == QEvent::Move || type == QEvent::Resize) settled_.start();
         return QObject::eventFilter(watched, event);
     }
 

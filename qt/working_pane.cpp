@@ -129,16 +129,8 @@ bool WorkingPane::HasFocus() const {
     return window_->focusWidget() == text_;
 }
 
-// The next control in the tab order that can take the focus.
-void WorkingPane::FocusNextOutside() {
-    for (QWidget* next = text_->nextInFocusChain(); next && next != text_;
-         next = next->nextInFocusChain()) {
-        if (next != window_ && next->isVisible() && next->isEnabled() &&
-            (next->focusPolicy() & Qt::TabFocus)) {
-            next->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
-}
+// Qt does it itself as the text box is hidden: the focus goes on to the
+// next control in the tab order, never to the window.
+void WorkingPane::FocusNextOutside() {}
 
 }  // namespace velmora

@@ -180,8 +180,9 @@ LRESULT CALLBACK AnswerAsPicture(HWND control, UINT message, WPARAM wParam, LPAR
     const LRESULT result = functions.resultFrom(__uuidof(IAccessible), wParam, picture);
     picture->Release();  // the result holds its own reference, where there is one
     // A failure (COM not ready on this thread, say) is no answer: the system's own is.
-    if (FAILED(static_cast<HRESULT>(result)))
+    if (FAILED(static_cast<HRESULT>(result))) {
         return DefSubclassProc(control, message, wParam, lParam);
+    }
     return result;
 }
 

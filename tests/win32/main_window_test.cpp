@@ -579,9 +579,6 @@ TEST_F(MainWindowTest, WidenedItShowsTheWorking) {
     const RECT figure = ui.ClientRect(kWorkingFigureId);
     EXPECT_EQ(figure.right - figure.left, scaled(800 - 465 - 8 - 2 * (2 + 8)));
     EXPECT_GT(figure.top, ui.ClientRect(kWorkingTextId).bottom);
-    // Asked on a thread without COM, where the picture cannot be handed
-    // over, the figure answers as a plain control, never with an error.
-    EXPECT_GE(SendMessageW(ui.Control(kWorkingFigureId), WM_GETOBJECT, 0, OBJID_CLIENT), 0);
     CoInitialize(nullptr);
     EXPECT_EQ(SpokenOf(text).name, "Решение");
     const Spoken picture = SpokenOf(ui.Control(kWorkingFigureId));
@@ -756,34 +753,44 @@ TEST(MainWindowPlacement, SurvivesARestartUnlessUnusable) {
         EXPECT_FALSE(IsZoomed(ui.window())) << "minimised from its place";
         EXPECT_EQ(client(ui), left) << "minimised from its place";
     }
+    // A whole place, then one value of it made unusable at a time: the
+    // window opens as designed, where the system puts it, never at the place.
+    const auto write = [](const wchar_t* name, DWORD value) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_DWORD, &value, sizeof value);
+    };
+    const auto whole = [&] {
+        write(L"Left", 60);
+        write(L"Top", 200);
+        write(L"Width", 10500);
+        write(L"Height", 7500);
+        write(L"Maximized", 0);
+    };
     const Pixels designed{0, 0, MulDiv(465, dpi, 96), MulDiv(430, dpi, 96)};
-    // A width that is no number, then a place far off every screen.
-    const auto unusable = [&](const char* what) {
+    const auto opensAsDesigned = [&](const char* what) {
         testing::WindowDriver ui({}, true);
         const Pixels opened = client(ui);
         EXPECT_EQ((Pixels{0, 0, opened[2], opened[3]}), designed) << what;
+        EXPECT_FALSE(opened[0] == 60 && opened[1] == 200) << what;
         EXPECT_FALSE(IsZoomed(ui.window())) << what;
     };
+    whole();
+    {
+        testing::WindowDriver ui({}, true);
+        EXPECT_EQ(client(ui), (Pixels{60, 200, MulDiv(700, dpi, 96), MulDiv(500, dpi, 96)}));
+    }
+    whole();
     RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Width", REG_SZ, L"wide", sizeof L"wide");
-    unusable("a width of text");
-    const DWORD width = 10500;
-    const DWORD farAway = 100000;
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Width", REG_DWORD, &width, sizeof width);
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Left", REG_DWORD, &farAway, sizeof farAway);
-    unusable("off every screen");
-    const DWORD onScreen = 60;
-    const DWORD underTheTitleBar = 2;
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Left", REG_DWORD, &onScreen,
-                    sizeof onScreen);
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Top", REG_DWORD, &underTheTitleBar,
-                    sizeof underTheTitleBar);
-    unusable("its title bar above the screen");
+    opensAsDesigned("a width of text");
+    whole();
+    write(L"Left", 100000);
+    opensAsDesigned("off every screen");
+    whole();
+    write(L"Top", 2);
+    opensAsDesigned("its title bar above the screen");
+    whole();
     // Wider than the screen at the screen's density, though not at 96 DPI.
-    const DWORD tooWide = MulDiv(GetSystemMetrics(SM_CXSCREEN) + 10, 1440, dpi);
-    const DWORD below = 200;
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Top", REG_DWORD, &below, sizeof below);
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Width", REG_DWORD, &tooWide, sizeof tooWide);
-    unusable("wider than the screen");
+    write(L"Width", MulDiv(GetSystemMetrics(SM_CXSCREEN) + 10, 1440, dpi));
+    opensAsDesigned("wider than the screen");
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
 }
 
