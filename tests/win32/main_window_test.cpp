@@ -169,6 +169,34 @@ TEST_F(MainWindowTest, FollowsAMoveToAnotherDensity) {
         DeleteObject(icon.hbmColor);
         DeleteObject(icon.hbmMask);
     }
+    // Sized by the user, then moved to a monitor of the same density: the
+    // size chosen, not the designed one.
+    const auto scaled = [systemDpi](int pixels) { return MulDiv(pixels, systemDpi, 96); };
+    const auto moveTo = [&](int dpi) {
+        RECT suggested{40, 30, 40 + 300, 30 + 200};
+        SendMessageW(ui.window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        ui.Pump();
+    };
+    moveTo(systemDpi);
+    ui.SizeClientArea(scaled(600), scaled(450));
+    moveTo(systemDpi);
+    RECT client;
+    GetClientRect(ui.window(), &client);
+    EXPECT_EQ(client.right, scaled(600));
+    EXPECT_EQ(client.bottom, scaled(450));
+    // Maximised, it still tells Windows the size it returns to.
+    RECT window;
+    GetWindowRect(ui.window(), &window);
+    ShowWindow(ui.window(), SW_MAXIMIZE);
+    ui.Pump();
+    SIZE returnsTo{};
+    SendMessageW(ui.window(), kGetDpiScaledSize, static_cast<WPARAM>(systemDpi),
+                 reinterpret_cast<LPARAM>(&returnsTo));
+    EXPECT_EQ(returnsTo.cx, window.right - window.left);
+    EXPECT_EQ(returnsTo.cy, window.bottom - window.top);
+    ShowWindow(ui.window(), SW_RESTORE);
+    ui.Pump();
 }
 
 TEST_F(MainWindowTest, ShowsTheDesignedTexts) {
@@ -610,11 +638,15 @@ TEST_F(MainWindowTest, WidenedItShowsTheWorking) {
     ui.Key('C', false, true);
     EXPECT_EQ(ClipboardText(), ui.Text(kWorkingTextId));
 
-    // Narrowed with the focus in the working: the focus goes on, as Tab
-    // would take it, never to the window itself, where nothing shows it.
-    ui.SizeClientArea(scaled(465), scaled(430));
-    EXPECT_FALSE(IsWindowVisible(text));
+    // Narrowed with the focus in the working, to where the sheet no longer
+    // fits but its heading would: every part hidden, and the focus gone on,
+    // as Tab would take it, never to the window itself, where nothing shows it.
+    ui.SizeClientArea(scaled(700), scaled(560));
+    for (int id : {kWorkingHeadingId, kWorkingTextId, kWorkingFigureId}) {
+        EXPECT_FALSE(IsWindowVisible(ui.Control(id))) << id;
+    }
     EXPECT_EQ(GetFocus(), ui.Control(kText1Id));
+    ui.SizeClientArea(scaled(465), scaled(430));
     ExpectDesignedLayout(ui, dpi);
 }
 
