@@ -1,8 +1,8 @@
 #include "accessible_picture.h"
 
-#include <commctrl.h>
 #include <oleacc.h>
 
+#include "common_controls.h"
 #include "system_library.h"
 
 namespace velmora::win32 {
@@ -167,21 +167,21 @@ class AccessiblePicture final : public IAccessible {
 LRESULT CALLBACK AnswerAsPicture(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                  DWORD_PTR data) {
     if (message != WM_GETOBJECT || static_cast<LONG>(lParam) != OBJID_CLIENT) {
-        return DefSubclassProc(control, message, wParam, lParam);
+        return CallDefaultSubclass(control, message, wParam, lParam);
     }
     const Accessibility& functions = Accessibility::Get();  // a screen reader asks
     IAccessible* standard = nullptr;
     if (!functions.Usable() ||
         FAILED(functions.createStandard(control, OBJID_CLIENT, __uuidof(IAccessible),
                                         reinterpret_cast<void**>(&standard)))) {
-        return DefSubclassProc(control, message, wParam, lParam);
+        return CallDefaultSubclass(control, message, wParam, lParam);
     }
     auto* picture = new AccessiblePicture(standard, *reinterpret_cast<const std::u16string*>(data));
     const LRESULT result = functions.resultFrom(__uuidof(IAccessible), wParam, picture);
     picture->Release();  // the result holds its own reference, where there is one
     // A failure (COM not ready on this thread, say) is no answer: the system's own is.
     if (FAILED(static_cast<HRESULT>(result))) {
-        return DefSubclassProc(control, message, wParam, lParam);
+        return CallDefaultSubclass(control, message, wParam, lParam);
     }
     return result;
 }
@@ -189,7 +189,7 @@ LRESULT CALLBACK AnswerAsPicture(HWND control, UINT message, WPARAM wParam, LPAR
 }  // namespace
 
 void DescribeAsPicture(HWND control, const std::u16string* description) {
-    SetWindowSubclass(control, AnswerAsPicture, 0, reinterpret_cast<DWORD_PTR>(description));
+    InstallSubclass(control, AnswerAsPicture, 0, reinterpret_cast<DWORD_PTR>(description));
 }
 
 }  // namespace velmora::win32

@@ -1,9 +1,9 @@
 // The Windows program: the main window and its message loop.
 #include <windows.h>
 
-#include <commctrl.h>
 #include <objbase.h>
 
+#include "common_controls.h"
 #include "main_window.h"
 #include "system_library.h"
 
@@ -13,9 +13,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     // The figure's accessible object reaches screen readers through COM,
     // apartment-threaded, as windows need.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
     int status = 1;
+    if (!velmora::win32::InitCommonControls()) return status;
     if (const auto window = velmora::win32::MainWindow::Create(instance)) {
         window->Show(showCommand);
         MSG message{};
