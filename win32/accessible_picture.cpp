@@ -27,12 +27,9 @@ struct Accessibility {
             const HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
             const HMODULE oleaut = LoadSystemLibrary(L"oleaut32.dll");
             if (!oleacc || !oleaut) return f;
-            f.createStandard = reinterpret_cast<CreateStandard>(
-                reinterpret_cast<void*>(GetProcAddress(oleacc, "CreateStdAccessibleObject")));
-            f.resultFrom = reinterpret_cast<ResultFrom>(
-                reinterpret_cast<void*>(GetProcAddress(oleacc, "LresultFromObject")));
-            f.allocateString = reinterpret_cast<AllocateString>(
-                reinterpret_cast<void*>(GetProcAddress(oleaut, "SysAllocString")));
+            f.createStandard = FunctionOf<CreateStandard>(oleacc, "CreateStdAccessibleObject");
+            f.resultFrom = FunctionOf<ResultFrom>(oleacc, "LresultFromObject");
+            f.allocateString = FunctionOf<AllocateString>(oleaut, "SysAllocString");
             return f;
         }();
         return functions;

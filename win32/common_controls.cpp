@@ -27,13 +27,9 @@ struct CommonControls {
             // By name: the manifest redirects it to version 6 in the system's
             // side-by-side store before any folder is searched.
             const HMODULE comctl32 = LoadLibraryW(L"comctl32.dll");
-            if (!comctl32) return f;
-            f.init = reinterpret_cast<Init>(
-                reinterpret_cast<void*>(GetProcAddress(comctl32, "InitCommonControlsEx")));
-            f.subclass = reinterpret_cast<Subclass>(
-                reinterpret_cast<void*>(GetProcAddress(comctl32, "SetWindowSubclass")));
-            f.defaultProcedure = reinterpret_cast<DefaultProcedure>(
-                reinterpret_cast<void*>(GetProcAddress(comctl32, "DefSubclassProc")));
+            f.init = FunctionOf<Init>(comctl32, "InitCommonControlsEx");
+            f.subclass = FunctionOf<Subclass>(comctl32, "SetWindowSubclass");
+            f.defaultProcedure = FunctionOf<DefaultProcedure>(comctl32, "DefSubclassProc");
             return f;
         }();
         return functions;

@@ -11,9 +11,7 @@ namespace {
 // system folder.
 template <typename Function>
 Function User32Function(const char* name) {
-    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    if (!user32) return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
+    return FunctionOf<Function>(GetModuleHandleW(L"user32.dll"), name);
 }
 
 }  // namespace
@@ -51,12 +49,8 @@ int DpiSource::MonitorDpi(HMONITOR monitor) const {
     using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI: as the user scaled the monitor
     if (PerMonitor()) {
-        static const auto getDpiForMonitor = [] {
-            const HMODULE shcore = LoadSystemLibrary(L"shcore.dll");
-            return shcore ? reinterpret_cast<GetDpiForMonitorFunction>(
-                                reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")))
-                          : nullptr;
-        }();
+        static const auto getDpiForMonitor = FunctionOf<GetDpiForMonitorFunction>(
+            LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor");
         UINT x = 0;
         UINT y = 0;
         if (getDpiForMonitor && SUCCEEDED(getDpiForMonitor(monitor, kEffectiveDpi, &x, &y))) {

@@ -9,23 +9,25 @@ namespace {
 constexpr DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
 
 // A function of kernel32, which every process has loaded, or null.
-FARPROC KernelFunction(const char* name) {
-    const HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
-    return kernel32 ? GetProcAddress(kernel32, name) : nullptr;
+template <typename Function>
+Function KernelFunction(const char* name) {
+    return FunctionOf<Function>(GetModuleHandleW(L"kernel32.dll"), name);
 }
 
 }  // namespace
 
 void SearchOnlyTheSystemFolder() {
     using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-    const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
-        reinterpret_cast<void*>(KernelFunction("SetDefaultDllDirectories")));
+    const auto setDefault =
+        KernelFunction<SetDefaultDllDirectoriesFunction>("SetDefaultDllDirectories");
     if (setDefault) setDefault(kSearchSystem32);
 }
 
 HMODULE LoadSystemLibrary(const wchar_t* name) {
     // The search flags came with AddDllDirectory; without them, the full path.
-    if (KernelFunction("AddDllDirectory")) return LoadLibraryExW(name, nullptr, kSearchSystem32);
+    if (KernelFunction<FARPROC>("AddDllDirectory")) {
+        return LoadLibraryExW(name, nullptr, kSearchSystem32);
+    }
     wchar_t folder[MAX_PATH];
     const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return nullptr;

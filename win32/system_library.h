@@ -17,4 +17,12 @@ void SearchOnlyTheSystemFolder();
 // A DLL of the system folder by its file name ("oleacc.dll"), or null.
 HMODULE LoadSystemLibrary(const wchar_t* name);
 
+// A function of a loaded DLL by name, as the type it has; null where the DLL
+// is missing or has none of that name (a function newer than this Windows).
+template <typename Function>
+Function FunctionOf(HMODULE module, const char* name) {
+    if (!module) return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
 }  // namespace velmora::win32
