@@ -43,7 +43,9 @@ plant() {  # folder, DLL, names
 marks() { find "$1" -name '*.loaded' -printf '%f '; }
 settings='HKCU\Software\Velmora'
 
-# The program, with a saved place (so that it asks each monitor's density).
+# The program, with a saved place (so that it asks each monitor's density),
+# once no program of an earlier test is left, whose window it could be taken for.
+wait_for_wine
 mkdir "$folder/stick"
 cp "$program" "$folder/stick/velmora.exe"
 plant "$folder/stick" "$planted" "$names"
