@@ -9,6 +9,7 @@ wine=$1
 dpi=$2
 shift 2
 if [ -z "${DISPLAY:-}" ]; then
+    "$wine" --end-session  # on a display of its own: a session of its own
     exec xvfb-run --auto-servernum --server-args="-screen 0 2560x1440x24" "$0" "$wine" "$dpi" "$@"
 fi
 "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1

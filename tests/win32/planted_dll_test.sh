@@ -17,6 +17,7 @@ asker=$5     # ask_window.exe
 setup=${6:-}          # the per-user setup, where the build made one
 setup_planted=${7:-}  # planted_dll.dll of the setup's architecture
 if [ -z "${DISPLAY:-}" ]; then
+    "$wine" --end-session  # on a display of its own: a session of its own
     exec xvfb-run --auto-servernum --server-args="-screen 0 2560x1440x24" "$0" "$@"
 fi
 source "@CMAKE_CURRENT_SOURCE_DIR@/wine_session.sh"
