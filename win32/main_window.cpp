@@ -160,12 +160,12 @@ bool MainWindow::OnActivate(bool active) {
         focusBeforeDeactivation_ = GetFocus();
         return false;
     }
-    // Not where it has been hidden since, as the working is when narrowed.
-    if (!focusBeforeDeactivation_ || !IsChild(window_, focusBeforeDeactivation_) ||
-        !IsWindowVisible(focusBeforeDeactivation_)) {
-        return false;
-    }
-    SetFocus(focusBeforeDeactivation_);
+    if (!focusBeforeDeactivation_ || !IsChild(window_, focusBeforeDeactivation_)) return false;
+    // Where it has been hidden since (the working, narrowed meanwhile), on
+    // to the next control, as Tab would take it.
+    SetFocus(IsWindowVisible(focusBeforeDeactivation_)
+                 ? focusBeforeDeactivation_
+                 : GetNextDlgTabItem(window_, focusBeforeDeactivation_, FALSE));
     return true;
 }
 

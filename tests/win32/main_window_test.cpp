@@ -646,6 +646,22 @@ TEST_F(MainWindowTest, WidenedItShowsTheWorking) {
         EXPECT_FALSE(IsWindowVisible(ui.Control(id))) << id;
     }
     EXPECT_EQ(GetFocus(), ui.Control(kText1Id));
+    // Narrowed while another window is active, the focus in the working: back,
+    // the window puts it on the next control, not on the hidden working.
+    ui.SizeClientArea(scaled(800), scaled(560));
+    SetFocus(text);
+    const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                       200, 100, nullptr, nullptr, nullptr, nullptr);
+    const auto activate = [&](HWND window) {  // as Wine's X display gets round to it
+        SetForegroundWindow(window);
+        for (int wait = 0; wait < 20 && GetActiveWindow() != window; ++wait) ui.Pump(50);
+        ui.Pump();
+    };
+    activate(other);
+    ui.SizeClientArea(scaled(700), scaled(560));
+    activate(ui.window());
+    EXPECT_EQ(GetFocus(), ui.Control(kText1Id));
+    DestroyWindow(other);
     ui.SizeClientArea(scaled(465), scaled(430));
     ExpectDesignedLayout(ui, dpi);
 }
