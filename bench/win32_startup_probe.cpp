@@ -3,12 +3,11 @@
 // from the process's creation to its first painted frame.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <cstdio>
 #include <cwchar>
 #include <memory>
 
+#include "common_controls.h"
 #include "design.h"
 #include "dpi.h"
 #include "main_window.h"
@@ -69,8 +68,7 @@ HWND EmptyWindow(HINSTANCE instance) {
 int wmain(int argc, wchar_t* argv[]) {
     const bool empty = argc > 1 && std::wcscmp(argv[1], L"empty") == 0;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    velmora::win32::InitCommonControls();  // as the program does
     HWND window = nullptr;
     std::unique_ptr<velmora::win32::MainWindow> main;
     if (empty) {

@@ -1,27 +1,24 @@
 // The trapezoid of the last calculation drawn to scale, for the working beside
 // the calculator: a picture that screen readers know by its title and
-// description.
+// description. It paints what its pane holds, fitted as the pane fits it.
 #pragma once
 
 #include <QWidget>
-#include <optional>
 
-#include "scaled_figure.h"
+#include "working_pane_model.h"
 
 namespace velmora {
 
 class ScaledFigureView : public QWidget {
     Q_OBJECT
   public:
-    explicit ScaledFigureView(QWidget* parent = nullptr);
-
-    void SetFigure(const std::optional<solution::ScaledFigure>& figure);
+    ScaledFigureView(QWidget* parent, const solution::WorkingPaneModel& pane);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    std::optional<solution::ScaledFigure> figure_;
+    const solution::WorkingPaneModel& pane_;
 };
 
 }  // namespace velmora

@@ -56,6 +56,7 @@ VelmoraWindow::VelmoraWindow(QWidget* parent)
     BindEvents();
     logic_.Load();
     RestorePlacement(*this);
+    KeepPlacement(*this);
 }
 
 void VelmoraWindow::CreateControls() {

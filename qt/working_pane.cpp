@@ -1,5 +1,6 @@
 #include "working_pane.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyle>
@@ -11,23 +12,30 @@
 #include "qt_text.h"
 #include "scaled_figure_view.h"
 #include "texts.h"
-#include "working_layout.h"
-#include "working_text.h"
 
 namespace velmora {
 
 // The sheet under the lines and the figure: the system's window colour in a
-// sunken edge, and the heading. The text box carries the heading as its name,
-// so screen readers need not meet the sheet itself.
+// sunken edge, the heading, and a frame round the lines while they have the
+// keyboard focus. The text box carries the heading as its name, so screen
+// readers need not meet the sheet itself.
 class WorkingSheet : public QWidget {
   public:
-    explicit WorkingSheet(QWidget* parent) : QWidget(parent) {
+    WorkingSheet(QWidget* parent, QWidget* lines) : QWidget(parent), lines_(lines) {
         MarkAsDecoration(this);
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        lines_->installEventFilter(this);  // to hear of its focus
     }
-    QRect heading;  // in the sheet
+    // In the sheet.
+    QRect heading;
+    QRect focus;
+    int focusWidth = 1;
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) update();
+        return QWidget::eventFilter(watched, event);
+    }
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), palette().color(QPalette::Base));
@@ -39,71 +47,90 @@ class WorkingSheet : public QWidget {
         painter.setPen(palette().color(QPalette::Text));
         painter.drawText(heading, Qt::AlignLeft | Qt::AlignVCenter,
                          ToQString(texts::solution::kHeading));
+        if (lines_->hasFocus()) {
+            const QColor highlight = palette().color(QPalette::Highlight);
+            const QRect& r = focus;
+            painter.fillRect(r.x(), r.y(), r.width(), focusWidth, highlight);
+            painter.fillRect(r.x(), r.y() + r.height() - focusWidth, r.width(), focusWidth,
+                             highlight);
+            painter.fillRect(r.x(), r.y(), focusWidth, r.height(), highlight);
+            painter.fillRect(r.x() + r.width() - focusWidth, r.y(), focusWidth, r.height(),
+                             highlight);
+        }
     }
+
+  private:
+    QWidget* lines_;
 };
 
-WorkingPane::WorkingPane(QWidget* window)
-    : window_(window), lines_(ToQString(solution::WorkingText(std::nullopt, u"\n"))) {}
-
-void WorkingPane::Show(std::optional<solution::Solution> solution) {
-    solution_ = std::move(solution);
-    lines_ = ToQString(solution::WorkingText(solution_, u"\n"));
-    if (!text_) return;  // written once there is room for it
-    Fill();
-    LayOut();  // the figure's height follows its proportions
-}
-
 void WorkingPane::LayOut() {
-    const solution::ScaledFigure* figure =
-        solution_ && solution_->figure ? &*solution_->figure : nullptr;
-    const auto linesHeight = [this](int width) {
-        const QFontMetrics metrics(window_->font());
-        // One line more than they take, so that no scroll bar comes for the last.
-        return metrics.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::TextWordWrap, lines_)
-                   .height() +
-               metrics.lineSpacing();
-    };
-    const std::optional<design::WorkingPaneLayout> laid =
-        design::WorkingPaneIn(window_->width(), window_->height(), layout::kDefaultDpi,
-                              figure ? figure->height / figure->width : 0.0, linesHeight);
-    if (!laid) {
-        if (sheet_) {
-            sheet_->hide();
-            text_->hide();
-            figure_->hide();
-        }
-        return;
-    }
-    if (!sheet_) Create();
-    sheet_->setGeometry(ToQRectOfPixels(laid->sheet));
-    sheet_->heading =
-        ToQRectOfPixels(laid->heading).translated(-laid->sheet.left, -laid->sheet.top);
-    text_->setGeometry(ToQRectOfPixels(laid->text));
-    figure_->setGeometry(ToQRectOfPixels(laid->figure));
-    sheet_->show();
-    text_->show();
-    figure_->setVisible(figure != nullptr);
+    // Qt's logical pixels are pixels at 96 DPI, scaled by Qt itself.
+    model_.LayOut(window_->width(), window_->height(), layout::kDefaultDpi);
 }
 
 void WorkingPane::Create() {
-    sheet_ = new WorkingSheet(window_);
     text_ = new QPlainTextEdit(window_);
+    text_->hide();
     text_->setObjectName(QStringLiteral("Working"));
     text_->setAccessibleName(ToQString(texts::solution::kHeading));
     text_->setReadOnly(true);
-    // Arrows and Page Up/Down scroll, as in a document; the mouse selects to copy.
-    text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A caret that the arrows move, for screen readers to read its line; the
+    // mouse and Shift with the arrows select, to copy.
+    text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text_->setFrameShape(QFrame::NoFrame);
     text_->document()->setDocumentMargin(0);  // the lines start under the heading
     text_->setTabChangesFocus(true);
     text_->setFocusPolicy(Qt::StrongFocus);
-    figure_ = new ScaledFigureView(window_);
-    Fill();
+    sheet_ = new WorkingSheet(window_, text_);
+    sheet_->hide();
+    sheet_->lower();  // under the lines and the figure
+    figure_ = new ScaledFigureView(window_, model_);
+    figure_->hide();
 }
 
-void WorkingPane::Fill() {
-    text_->setPlainText(lines_);
-    figure_->SetFigure(solution_ ? solution_->figure : std::nullopt);
+int WorkingPane::LinesHeight(const std::u16string& lines, int width) const {
+    return QFontMetrics(window_->font())
+        .boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::TextWordWrap, ToQString(lines))
+        .height();
 }
+
+int WorkingPane::LineHeight() const {
+    return QFontMetrics(window_->font()).lineSpacing();
+}
+
+void WorkingPane::Fill(const std::u16string& lines, const solution::ScaledFigure* figure) {
+    text_->setPlainText(ToQString(lines));
+    figure_->setAccessibleName(figure ? ToQString(figure->title) : QString());
+    figure_->setAccessibleDescription(ToQString(model_.Description()));
+    figure_->update();
+}
+
+void WorkingPane::Place(const design::WorkingPaneLayout& laid, bool withFigure) {
+    const QPoint corner(laid.sheet.left, laid.sheet.top);
+    sheet_->setGeometry(ToQRectOfPixels(laid.sheet));
+    sheet_->heading = ToQRectOfPixels(laid.heading).translated(-corner);
+    sheet_->focus = ToQRectOfPixels(laid.focus).translated(-corner);
+    sheet_->focusWidth = laid.focusWidth;
+    sheet_->update();
+    text_->setGeometry(ToQRectOfPixels(laid.text));
+    figure_->setGeometry(ToQRectOfPixels(laid.figure));
+    sheet_->show();
+    text_->show();
+    figure_->setVisible(withFigure);
+}
+
+void WorkingPane::Hide() {
+    sheet_->hide();
+    text_->hide();
+    figure_->hide();
+}
+
+bool WorkingPane::HasFocus() const {
+    return window_->focusWidget() == text_;
+}
+
+// Qt does it itself as the text box is hidden: the focus goes on to the
+// next control in the tab order, never to the window.
+void WorkingPane::FocusNextOutside() {}
 
 }  // namespace velmora

@@ -1,14 +1,15 @@
 // The working of the last calculation, in the room right of the calculator
-// that a widened window gains: a sheet with the heading, the lines in a text
-// box that scrolls and can be copied from, and the trapezoid to scale. Made
-// the first time there is room for it; it follows every calculation even
-// while it is hidden.
+// that a widened window gains: a sheet with the heading, the lines in a
+// read-only text box that scrolls, with a caret that the arrows move and that
+// can be copied from, and the trapezoid to scale. When it is made, shown and
+// hidden, and where each part stands, is the shared pane's
+// (solution/working_pane_model.h); this carries it out on Qt widgets.
 #pragma once
 
-#include <QString>
 #include <optional>
 
 #include "solution.h"
+#include "working_pane_model.h"
 
 class QPlainTextEdit;
 class QWidget;
@@ -18,26 +19,32 @@ namespace velmora {
 class ScaledFigureView;
 class WorkingSheet;
 
-class WorkingPane {
+class WorkingPane final : private solution::PaneControls {
   public:
     // In `window`, after its other controls (and so after them in the tab order).
-    explicit WorkingPane(QWidget* window);
+    explicit WorkingPane(QWidget* window) : window_(window) {}
 
     // The working of a calculation, or nothing: the line that says what will appear.
-    void Show(std::optional<solution::Solution> solution);
-    // Shows the pane where the window is wide enough for it, and places it.
+    void Show(std::optional<solution::Solution> solution) { model_.Show(std::move(solution)); }
+    // Shows the pane where the window is wide enough for it, hides it where not.
     void LayOut();
 
   private:
-    void Create();
-    void Fill();
+    // The shared pane's controls.
+    void Create() override;
+    int LinesHeight(const std::u16string& lines, int width) const override;
+    int LineHeight() const override;
+    void Fill(const std::u16string& lines, const solution::ScaledFigure* figure) override;
+    void Place(const design::WorkingPaneLayout& laid, bool withFigure) override;
+    void Hide() override;
+    bool HasFocus() const override;
+    void FocusNextOutside() override;
 
     QWidget* window_;
-    std::optional<solution::Solution> solution_;
-    QString lines_;  // the working as text
     WorkingSheet* sheet_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
     ScaledFigureView* figure_ = nullptr;
+    solution::WorkingPaneModel model_{*this, u"\n"};
 };
 
 }  // namespace velmora

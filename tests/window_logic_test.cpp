@@ -16,7 +16,6 @@
 #include "test_text.h"
 #include "texts.h"
 #include "twip_layout.h"
-#include "window_placement.h"
 
 namespace velmora {
 namespace {
@@ -371,41 +370,6 @@ TEST(AphorismText, HasThreeLinesEachEndingInABlank) {
     ASSERT_EQ(lines.size(), 4U);
     for (std::size_t i = 0; i < 3; ++i) EXPECT_TRUE(lines[i].ends_with(' ')) << i;
     EXPECT_EQ(lines[2], "било. ");
-}
-
-// A window opens where it was left only where it can: whole, no smaller than
-// designed (465 × 430 pixels at 96 DPI), and on a screen.
-TEST(WindowPlacement, ReopensOnlyWhereItCan) {
-    const layout::PixelRect screens[] = {{0, 0, 1280, 1000}, {-1024, 0, 1024, 738}};
-    const struct {
-        const char* what;
-        placement::Saved saved;
-        int dpi;
-        std::optional<layout::PixelRect> opened;
-    } cases[] = {
-        {"as left", {40, 30, 10500, 7500}, 96, layout::PixelRect{40, 30, 700, 500}},
-        {"at 192 DPI", {40, 30, 7500, 6600}, 192, layout::PixelRect{40, 30, 1000, 880}},
-        {"as designed", {0, 0, 6975, 6450}, 96, layout::PixelRect{0, 0, 465, 430}},
-        {"on the left screen",
-         {-1000, 10, 10500, 7500},
-         96,
-         layout::PixelRect{-1000, 10, 700, 500}},
-        {"nothing saved", {}, 96, std::nullopt},
-        {"a value missing", {40, std::nullopt, 10500, 7500}, 96, std::nullopt},
-        {"narrower than designed", {40, 30, 6974, 7500}, 96, std::nullopt},
-        {"lower than designed", {40, 30, 10500, 6449}, 96, std::nullopt},
-        {"larger than every screen", {0, 0, 19215, 7500}, 96, std::nullopt},
-        {"too large at 192 DPI", {0, 0, 10500, 7500}, 192, std::nullopt} /* 1400 × 1000 */,
-        {"off every screen", {3000, 30, 10500, 7500}, 96, std::nullopt},
-        {"its top above the screen", {40, -5, 10500, 7500}, 96, std::nullopt},
-        {"its top at the screen's foot", {40, 960, 10500, 7500}, 96, std::nullopt},
-        {"only its edge on a screen", {1240, 30, 10500, 7500}, 96, std::nullopt},
-        {"beyond any number", {40, 30, 1LL << 40, 7500}, 96, std::nullopt},
-        {"far away", {-(1LL << 40), 30, 10500, 7500}, 96, std::nullopt},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(placement::Reopened(c.saved, c.dpi, screens), c.opened) << c.what;
-    }
 }
 
 // A link names a calculation only where it is well formed; anything else

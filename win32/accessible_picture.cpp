@@ -1,13 +1,17 @@
 #include "accessible_picture.h"
 
-#include <commctrl.h>
 #include <oleacc.h>
+
+#include "common_controls.h"
+#include "system_library.h"
 
 namespace velmora::win32 {
 namespace {
 
 // Oleacc's and OleAut's functions, looked up only when a screen reader asks,
-// so that no start of the program waits for them.
+// so that no start of the program waits for them; from the system folder
+// only (oleacc.dll is no known DLL, which Windows would first look for in the
+// program's folder).
 struct Accessibility {
     using CreateStandard = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
     using ResultFrom = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
@@ -20,15 +24,12 @@ struct Accessibility {
     static const Accessibility& Get() {
         static const Accessibility functions = [] {
             Accessibility f;
-            const HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
-            const HMODULE oleaut = LoadLibraryW(L"oleaut32.dll");
+            const HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
+            const HMODULE oleaut = LoadSystemLibrary(L"oleaut32.dll");
             if (!oleacc || !oleaut) return f;
-            f.createStandard = reinterpret_cast<CreateStandard>(
-                reinterpret_cast<void*>(GetProcAddress(oleacc, "CreateStdAccessibleObject")));
-            f.resultFrom = reinterpret_cast<ResultFrom>(
-                reinterpret_cast<void*>(GetProcAddress(oleacc, "LresultFromObject")));
-            f.allocateString = reinterpret_cast<AllocateString>(
-                reinterpret_cast<void*>(GetProcAddress(oleaut, "SysAllocString")));
+            f.createStandard = FunctionOf<CreateStandard>(oleacc, "CreateStdAccessibleObject");
+            f.resultFrom = FunctionOf<ResultFrom>(oleacc, "LresultFromObject");
+            f.allocateString = FunctionOf<AllocateString>(oleaut, "SysAllocString");
             return f;
         }();
         return functions;
@@ -162,26 +163,30 @@ class AccessiblePicture final : public IAccessible {
 
 LRESULT CALLBACK AnswerAsPicture(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                  DWORD_PTR data) {
-    const Accessibility& functions = Accessibility::Get();
-    if (message != WM_GETOBJECT || static_cast<LONG>(lParam) != OBJID_CLIENT ||
-        !functions.Usable()) {
-        return DefSubclassProc(control, message, wParam, lParam);
+    if (message != WM_GETOBJECT || static_cast<LONG>(lParam) != OBJID_CLIENT) {
+        return CallDefaultSubclass(control, message, wParam, lParam);
     }
+    const Accessibility& functions = Accessibility::Get();  // a screen reader asks
     IAccessible* standard = nullptr;
-    if (FAILED(functions.createStandard(control, OBJID_CLIENT, __uuidof(IAccessible),
+    if (!functions.Usable() ||
+        FAILED(functions.createStandard(control, OBJID_CLIENT, __uuidof(IAccessible),
                                         reinterpret_cast<void**>(&standard)))) {
-        return DefSubclassProc(control, message, wParam, lParam);
+        return CallDefaultSubclass(control, message, wParam, lParam);
     }
     auto* picture = new AccessiblePicture(standard, *reinterpret_cast<const std::u16string*>(data));
     const LRESULT result = functions.resultFrom(__uuidof(IAccessible), wParam, picture);
-    picture->Release();  // the result holds its own reference
+    picture->Release();  // the result holds its own reference, where there is one
+    // A failure (COM not ready on this thread, say) is no answer: the system's own is.
+    if (FAILED(static_cast<HRESULT>(result))) {
+        return CallDefaultSubclass(control, message, wParam, lParam);
+    }
     return result;
 }
 
 }  // namespace
 
 void DescribeAsPicture(HWND control, const std::u16string* description) {
-    SetWindowSubclass(control, AnswerAsPicture, 0, reinterpret_cast<DWORD_PTR>(description));
+    InstallSubclass(control, AnswerAsPicture, 0, reinterpret_cast<DWORD_PTR>(description));
 }
 
 }  // namespace velmora::win32

@@ -145,13 +145,12 @@ void CreateControls(HWND window, HINSTANCE instance, int dpi, HFONT font) {
     }
 }
 
-void PlaceControls(HWND window, int dpi, HFONT font) {
+void PlaceControls(HWND window, int dpi) {
     for (const ChildWindow& child : ChildWindows()) {
         const HWND control = GetDlgItem(window, child.id);
         const RECT r = Place(child, dpi);
         SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
 }
 

@@ -11,7 +11,7 @@ namespace velmora::win32 {
 // `font`, its text, and its keyboard handling.
 void CreateControls(HWND window, HINSTANCE instance, int dpi, HFONT font);
 
-// Moves every control to its place for `dpi` and gives it `font`.
-void PlaceControls(HWND window, int dpi, HFONT font);
+// Moves every control to its place for `dpi`.
+void PlaceControls(HWND window, int dpi);
 
 }  // namespace velmora::win32

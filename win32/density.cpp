@@ -39,8 +39,11 @@ void Density::Begin(HWND window) {
 void Density::Change(HWND window, int dpi) {
     dpi_ = dpi;
     win32::Font font = WindowFont(dpi);
-    PlaceControls(window, dpi, font.get());
-    font_ = std::move(font);  // the old one only now, when no control uses it
+    PlaceControls(window, dpi);
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    }
+    font_ = std::move(font);  // the old one only now, when no child uses it
     LoadIcons(window);
 }
 

@@ -28,12 +28,14 @@ class Density {
 
     int Dpi() const { return dpi_; }
     HFONT Font() const { return font_.get(); }
+    const DpiSource& Source() const { return source_; }
 
     // The window's first density, before its controls exist: the font for
     // them, the icons, and the window at its designed size.
     void Begin(HWND window);
-    // A move to `dpi`: every control at its new place with the new font, and
-    // the icons for it. The window's size is its owner's to choose.
+    // A move to `dpi`: every control at its new place, every child window
+    // (the working's too) with the new font before the old one is deleted,
+    // and the icons for it. The window's size is its owner's to choose.
     void Change(HWND window, int dpi);
     // The size of the window whose client area is `clientTwips` at `dpi`.
     SIZE WindowSize(int dpi, SIZE clientTwips = kDesignedClientTwips) const;

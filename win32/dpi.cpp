@@ -1,16 +1,17 @@
 #include "dpi.h"
 
 #include "gdi.h"
+#include "system_library.h"
 
 namespace velmora::win32 {
 namespace {
 
-// A function of user32 by name, or null where this Windows has none.
+// A function of user32 by name, or null where this Windows has none. The
+// program imports user32 itself, so it is the one already loaded, from the
+// system folder.
 template <typename Function>
 Function User32Function(const char* name) {
-    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    if (!user32) return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
+    return FunctionOf<Function>(GetModuleHandleW(L"user32.dll"), name);
 }
 
 }  // namespace
@@ -42,6 +43,22 @@ RECT DpiSource::WindowRect(RECT client, DWORD style, DWORD exStyle, int dpi) con
         AdjustWindowRectEx(&client, style, FALSE, exStyle);  // at the system's density
     }
     return client;
+}
+
+int DpiSource::MonitorDpi(HMONITOR monitor) const {
+    using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI: as the user scaled the monitor
+    if (PerMonitor()) {
+        static const auto getDpiForMonitor = FunctionOf<GetDpiForMonitorFunction>(
+            LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor");
+        UINT x = 0;
+        UINT y = 0;
+        if (getDpiForMonitor && SUCCEEDED(getDpiForMonitor(monitor, kEffectiveDpi, &x, &y))) {
+            return static_cast<int>(x);
+        }
+    }
+    const WindowContext screen(nullptr);
+    return GetDeviceCaps(screen.dc(), LOGPIXELSX);
 }
 
 int DpiSource::SystemMetric(int index, int dpi) const {

@@ -26,6 +26,10 @@ class DpiSource {
     RECT WindowRect(RECT client, DWORD style, DWORD exStyle, int dpi) const;
     // A system metric (SM_CXSMICON, say) at `dpi`.
     int SystemMetric(int index, int dpi) const;
+    // The density of a monitor: its own where each has one (shcore's
+    // GetDpiForMonitor, asked only when a saved place is checked), the
+    // system's otherwise.
+    int MonitorDpi(HMONITOR monitor) const;
 
   private:
     using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "density.h"
+#include "drawn_figure.h"
 #include "figure.h"
 #include "gdi.h"
 #include "twip_layout.h"
@@ -47,6 +48,13 @@ void PaintSunkenBorder(HDC dc, RECT r, int width) {
     }
 }
 
+void PaintFocusFrame(HDC dc, RECT r, int width) {
+    FillBand(dc, {r.left, r.top, r.right, r.top + width}, COLOR_HIGHLIGHT);
+    FillBand(dc, {r.left, r.bottom - width, r.right, r.bottom}, COLOR_HIGHLIGHT);
+    FillBand(dc, {r.left, r.top, r.left + width, r.bottom}, COLOR_HIGHLIGHT);
+    FillBand(dc, {r.right - width, r.top, r.right, r.bottom}, COLOR_HIGHLIGHT);
+}
+
 namespace {
 
 Pen LinePen(figure::Stroke stroke, int width, COLORREF ink) {
@@ -61,21 +69,15 @@ Pen LinePen(figure::Stroke stroke, int width, COLORREF ink) {
         ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE | PS_ENDCAP_FLAT, width, &brush, 2, dashes));
 }
 
-// A label's text with its anchor point at `at`: x where `align` says along
-// the text, y at its top, middle or bottom edge.
-void DrawLabel(HDC dc, std::u16string_view text, POINT at, solution::Align align,
-               figure::Anchor anchor) {
-    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
-    const int length = static_cast<int>(text.size());
+// A label's text with its anchor point at `at`, where the shared figure puts it.
+void DrawLabel(HDC dc, const solution::FigureLabel& label, figure::Point at) {
+    const auto* wide = reinterpret_cast<const wchar_t*>(label.text.data());
+    const int length = static_cast<int>(label.text.size());
     SIZE size{};
     GetTextExtentPoint32W(dc, wide, length, &size);
-    int left = at.x;
-    if (align == solution::Align::Middle) left -= size.cx / 2;
-    if (align == solution::Align::End) left -= size.cx;
-    int top = at.y;
-    if (anchor == figure::Anchor::Middle) top -= size.cy / 2;
-    if (anchor == figure::Anchor::Bottom) top -= size.cy;
-    TextOutW(dc, left, top, wide, length);
+    const figure::Point corner = solution::LabelCorner(label, at, size.cx, size.cy);
+    TextOutW(dc, static_cast<int>(std::lround(corner.x)), static_cast<int>(std::lround(corner.y)),
+             wide, length);
 }
 
 POINT Rounded(figure::Point p) {
@@ -125,49 +127,48 @@ void PaintFigure(HDC dc, const RECT& bounds, int dpi, HFONT font, COLORREF paper
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ink);
     for (const figure::Label& label : drawing.labels) {
-        DrawLabel(dc, Utf16(label.text), scale.At(label.at), solution::Align::Middle, label.anchor);
+        const std::u16string text = Utf16(label.text);
+        const solution::FigureLabel centred{text, {}, solution::Align::Middle, label.anchor};
+        const POINT at = scale.At(label.at);
+        DrawLabel(dc, centred, {static_cast<double>(at.x), static_cast<double>(at.y)});
     }
     RestoreDC(dc, saved);
 }
 
 void PaintScaledFigure(HDC dc, const RECT& bounds, int dpi, COLORREF paper, COLORREF ink,
-                       const solution::ScaledFigure& drawing) {
+                       const solution::ScaledFigure& drawing, const solution::FigureFit& fit) {
     const Brush paperBrush(CreateSolidBrush(paper));
     FillRect(dc, &bounds, paperBrush.get());
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
-    const solution::FigureFit fit = solution::FitInto(
-        drawing, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
-    const auto at = [&fit](figure::Point p) { return Rounded(fit.At(p)); };
-    const int width = std::max(1, MulDiv(2, dpi, layout::kDefaultDpi));
-    const Pen solid = LinePen(figure::Stroke::Solid, width, ink);
-    const Pen dashed = LinePen(figure::Stroke::Dashed, width, ink);
+    const solution::DrawnFigure drawn = solution::Drawn(drawing, fit, dpi);
+    const Pen solid = LinePen(figure::Stroke::Solid, drawn.lineWidth, ink);
+    const Pen dashed = LinePen(figure::Stroke::Dashed, drawn.lineWidth, ink);
 
     SelectObject(dc, GetStockObject(NULL_BRUSH));
     SelectObject(dc, solid.get());
     std::array<POINT, 4> corners{};
-    for (std::size_t i = 0; i < corners.size(); ++i) corners[i] = at(drawing.corners[i]);
+    for (std::size_t i = 0; i < corners.size(); ++i) corners[i] = Rounded(drawn.corners[i]);
     Polygon(dc, corners.data(), static_cast<int>(corners.size()));
-    const POINT centre = at(drawing.centre);
-    DrawCircle(dc, centre, static_cast<int>(std::lround(drawing.radius * fit.scale)));
+    const POINT centre = Rounded(drawn.centre);
+    DrawCircle(dc, centre, static_cast<int>(std::lround(drawn.radius)));
     SelectObject(dc, dashed.get());
-    const POINT foot = at(drawing.radiusFoot);
+    const POINT foot = Rounded(drawn.radiusFoot);
     MoveToEx(dc, centre.x, centre.y, nullptr);
     LineTo(dc, foot.x, foot.y);
 
     const Brush inkBrush(CreateSolidBrush(ink));
     SelectObject(dc, inkBrush.get());
     SelectObject(dc, GetStockObject(NULL_PEN));
-    DrawCircle(dc, centre, MulDiv(3, dpi, layout::kDefaultDpi));
+    DrawCircle(dc, centre, drawn.dotRadius);
 
     // The window's font, scaled with the drawing.
-    const Font labels =
-        DesignedFont(std::max(1, static_cast<int>(std::lround(solution::kLabelSize * fit.scale))));
+    const Font labels = DesignedFont(drawn.labelPixels);
     SelectObject(dc, labels.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ink);
-    for (const solution::FigureLabel& label : drawing.labels) {
-        DrawLabel(dc, label.text, at(label.at), label.align, label.anchor);
+    for (std::size_t i = 0; i < drawing.labels.size(); ++i) {
+        DrawLabel(dc, drawing.labels[i], drawn.labelsAt[i]);
     }
     RestoreDC(dc, saved);
 }

@@ -12,12 +12,17 @@ namespace velmora::win32 {
 // `dpi` dots per inch; labels in `font`.
 void PaintFigure(HDC dc, const RECT& bounds, int dpi, HFONT font, COLORREF paper, COLORREF ink);
 
-// The trapezoid of a calculation to scale, fitted into `bounds` on `paper`:
-// its sides, the inscribed circle, the radius to the base a and the labels.
+// The trapezoid of a calculation to scale, fitted by `fit` (its pane's) into
+// `bounds` on `paper`: its sides, the inscribed circle, the radius to the base
+// a and the labels.
 void PaintScaledFigure(HDC dc, const RECT& bounds, int dpi, COLORREF paper, COLORREF ink,
-                       const solution::ScaledFigure& drawing);
+                       const solution::ScaledFigure& drawing, const solution::FigureFit& fit);
 
 // A sunken edge `width` wide just inside `r`, as DrawEdge draws one at any density.
 void PaintSunkenBorder(HDC dc, RECT r, int width);
+
+// A frame `width` wide just inside `r`, in the system's highlight colour:
+// where the keyboard focus is.
+void PaintFocusFrame(HDC dc, RECT r, int width);
 
 }  // namespace velmora::win32

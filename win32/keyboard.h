@@ -14,8 +14,9 @@ void LetTabThrough(HWND multiLineBox);
 void PressOnEnter(HWND button);
 
 // A read-only text box read as a document: the arrows, Page Up and Down,
-// Home and End scroll it (with Shift they select as ever), and Ctrl+A
-// selects it all to copy.
-void ScrollLikeADocument(HWND readOnlyBox);
+// Home and End move its caret, scrolling as it goes, so that screen readers
+// read the line it is on; with Shift they select from it; and Ctrl+A selects
+// it all to copy.
+void ReadLikeADocument(HWND readOnlyBox);
 
 }  // namespace velmora::win32

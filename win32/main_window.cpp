@@ -3,8 +3,6 @@
 #include <string_view>
 
 #include "control_creation.h"
-#include "control_painting.h"
-#include "figure_painter.h"
 #include "regional_settings.h"
 #include "utf16.h"
 #include "window_text.h"
@@ -26,10 +24,6 @@ bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     return RegisterClassExW(&windowClass) != 0;
 }
 
-bool IsKind(const design::Control* control, design::Kind kind) {
-    return control && control->kind == kind;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, SystemSettings settings)
@@ -37,6 +31,7 @@ MainWindow::MainWindow(HINSTANCE instance, SystemSettings settings)
       settings_(std::move(settings)),
       density_(instance, settings_.dpi),
       colours_(settings_.highContrast()),
+      place_(settings_.settingsKey, density_),
       numberFormat_(ReadRegionalNumberFormat()),
       logic_(*this, [this] { return numberFormat_; }) {}
 
@@ -44,33 +39,17 @@ std::unique_ptr<MainWindow> MainWindow::Create(HINSTANCE instance, SystemSetting
     if (!RegisterWindowClass(instance, Procedure)) return nullptr;
     std::unique_ptr<MainWindow> self(new MainWindow(instance, std::move(settings)));
     const std::u16string caption = Utf16(design::kWindow.caption);
-    CreateWindowExW(0, kClassName, Wide(caption), kMainWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, self.get());
+    // On the screen where it was left, so that it takes that screen's density from the start.
+    const CreationPlace at = self->place_.Created();
+    CreateWindowExW(0, kClassName, Wide(caption), kMainWindowStyle, at.left, at.top, at.width,
+                    at.height, nullptr, nullptr, instance, self.get());
     if (!self->window_) return nullptr;
     self->density_.Begin(self->window_);
     CreateControls(self->window_, instance, self->density_.Dpi(), self->density_.Font());
-    self->working_.emplace(self->window_, instance);
+    self->working_.emplace(self->window_, instance, self->density_);
     self->logic_.Load();
-    self->RestorePlacement();
+    self->place_.Restore(self->window_);
     return self;
-}
-
-// Where the user left the window, as large as it was, before it is shown.
-void MainWindow::RestorePlacement() {
-    const std::optional<Placement> saved = ReadPlacement(settings_.settingsKey, density_.Dpi());
-    if (!saved) return;
-    const RECT frame = density_.Frame(density_.Dpi());
-    const RECT& c = saved->client;
-    clientTwips_ = {MulDiv(c.right - c.left, layout::kTwipsPerInch, density_.Dpi()),
-                    MulDiv(c.bottom - c.top, layout::kTwipsPerInch, density_.Dpi())};
-    SetWindowPos(window_, nullptr, c.left + frame.left, c.top + frame.top,
-                 c.right - c.left + frame.right - frame.left,
-                 c.bottom - c.top + frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    opensMaximised_ = saved->maximised;
-}
-
-void MainWindow::SavePlace() const {
-    SavePlacement(settings_.settingsKey, window_, clientTwips_, density_.Frame(density_.Dpi()));
 }
 
 MainWindow::~MainWindow() {
@@ -78,11 +57,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Show(int showCommand) {
-    // Maximised as it was left, unless the program was asked to start otherwise.
-    if (opensMaximised_ && (showCommand == SW_SHOWNORMAL || showCommand == SW_SHOWDEFAULT)) {
-        showCommand = SW_SHOWMAXIMIZED;
-    }
-    ShowWindow(window_, showCommand);
+    ShowWindow(window_, place_.ShowCommand(showCommand));
     UpdateWindow(window_);
     SetFocus(GetNextDlgTabItem(window_, nullptr, FALSE));
 }
@@ -101,49 +76,49 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
         self->window_ = nullptr;
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return self->Handle(message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
 }
 
-LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_ERASEBKGND:
-            return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+            painting_.EraseBackground(window_, reinterpret_cast<HDC>(wParam));
+            return 1;
         case WM_CTLCOLORSTATIC:
-            if (HBRUSH brush =
-                    OnColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+            if (HBRUSH brush = painting_.ColourStatic(reinterpret_cast<HDC>(wParam),
+                                                      reinterpret_cast<HWND>(lParam))) {
                 return reinterpret_cast<LRESULT>(brush);
             }
             break;
         case WM_DRAWITEM:
-            return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            painting_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
         case WM_NOTIFY:
             if (reinterpret_cast<NMHDR*>(lParam)->code == NM_CUSTOMDRAW) {
-                return OnCustomDraw(*reinterpret_cast<NMCUSTOMDRAW*>(lParam));
+                return painting_.CustomDraw(*reinterpret_cast<NMCUSTOMDRAW*>(lParam));
             }
             break;
         case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            OnCommand(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_ACTIVATE:
             if (OnActivate(LOWORD(wParam) != WA_INACTIVE)) return 0;
             break;
         case kGetDpiScaledSize:
             *reinterpret_cast<SIZE*>(lParam) =
-                density_.WindowSize(static_cast<int>(wParam), clientTwips_);
+                density_.WindowSize(static_cast<int>(wParam), place_.ClientTwips());
             return TRUE;
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
-        case WM_GETMINMAXINFO: {  // no smaller than designed
-            const SIZE least = density_.WindowSize(density_.Dpi());
-            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {least.cx, least.cy};
+        case WM_GETMINMAXINFO:
+            OnMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
-        }
         case WM_SIZE:
             OnSize(static_cast<int>(wParam));
             return 0;
         case WM_ENDSESSION:  // Windows ends the session, and the program with it
-            if (wParam) SavePlace();
+            if (wParam) place_.Save(window_);
             return 0;
         case WM_SYSCOLORCHANGE:
             OnSystemColoursChanged(wParam, lParam);
@@ -152,61 +127,26 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             OnSettingChanged(wParam, lParam);
             break;
         case WM_DESTROY:
-            SavePlace();
+            place_.Save(window_);
             PostQuitMessage(0);
             return 0;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-LRESULT MainWindow::OnEraseBackground(HDC dc) {
-    RECT client;
-    GetClientRect(window_, &client);
-    FillRect(dc, &client, colours_.WindowBrush());
-    if (working_) working_->PaintSheet(dc, density_.Dpi());
-    return 1;
-}
-
-HBRUSH MainWindow::OnColourStatic(HDC dc, HWND control) {
-    if (working_ && working_->Holds(control)) {  // the system's window colours
-        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        return GetSysColorBrush(COLOR_WINDOW);
+void MainWindow::OnCommand(HWND control, int id, int code) {
+    if (working_ && working_->Holds(control)) {
+        if (code == EN_SETFOCUS || code == EN_KILLFOCUS) working_->FocusChanged();
+        return;
     }
-    const design::Control* designed = DesignedControl(GetDlgCtrlID(control));
-    if (!designed || !colours_.BackgroundBrush(*designed)) return nullptr;
-    SetBkColor(dc, colours_.Background(*designed));
-    SetTextColor(dc, colours_.Text());
-    return colours_.BackgroundBrush(*designed);
-}
-
-LRESULT MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    if (working_ && working_->PaintFigure(item, density_.Dpi())) return TRUE;
-    const design::Control* designed = DesignedControl(static_cast<int>(item.CtlID));
-    if (IsKind(designed, design::Kind::Picture)) {
-        PaintFigure(item.hDC, item.rcItem, density_.Dpi(), density_.Font(), colours_.Paper(),
-                    colours_.Ink());
-    } else if (IsKind(designed, design::Kind::Button)) {
-        PaintCommandButton(item, colours_.Background(*designed), density_.Dpi());
-    }
-    return TRUE;
-}
-
-LRESULT MainWindow::OnCustomDraw(NMCUSTOMDRAW& draw) {
-    const design::Control* designed = DesignedControl(static_cast<int>(draw.hdr.idFrom));
-    if (!IsKind(designed, design::Kind::CheckBox)) return CDRF_DODEFAULT;
-    return PaintCheckBox(draw, colours_.BackgroundBrush(*designed), colours_.Text(),
-                         density_.Font(), density_.Dpi());
-}
-
-void MainWindow::OnCommand(int id, int code) {
     const design::Control* designed = DesignedControl(id);
+    if (!designed) return;
     // An owner-drawn button reports the second of two quick clicks as a
     // double click: it is a click all the same.
-    if (IsKind(designed, design::Kind::Button) &&
+    if (designed->kind == design::Kind::Button &&
         (code == BN_CLICKED || code == BN_DOUBLECLICKED)) {
         logic_.CommandClicked(designed->index);
-    } else if (IsKind(designed, design::Kind::List) && code == LBN_SELCHANGE) {
+    } else if (designed->kind == design::Kind::List && code == LBN_SELCHANGE) {
         const InputPair pair = SelectedPair();
         if (pair == shownPair_) return;  // the entry that was already selected
         shownPair_ = pair;
@@ -221,46 +161,38 @@ bool MainWindow::OnActivate(bool active) {
         return false;
     }
     if (!focusBeforeDeactivation_ || !IsChild(window_, focusBeforeDeactivation_)) return false;
-    SetFocus(focusBeforeDeactivation_);
+    // Where it has been hidden since (the working, narrowed meanwhile), on
+    // to the next control, as Tab would take it.
+    SetFocus(IsWindowVisible(focusBeforeDeactivation_)
+                 ? focusBeforeDeactivation_
+                 : GetNextDlgTabItem(window_, focusBeforeDeactivation_, FALSE));
     return true;
 }
 
-// Where Windows suggests, with the client area as large as before in twips
-// (so at the designed size, the designed size for the new density); a
-// maximised window takes the suggested rectangle.
+// The controls and their font for the new density, then the window's size
+// for it (so at the designed size, the designed size for the new density).
 void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     density_.Change(window_, dpi);
-    SIZE size{suggested.right - suggested.left, suggested.bottom - suggested.top};
-    if (!IsZoomed(window_)) size = density_.WindowSize(dpi, clientTwips_);
-    // The size in twips stays as it was, whatever frame the system gives it.
-    const SIZE kept = clientTwips_;
-    SetWindowPos(window_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    clientTwips_ = kept;
-    if (working_) working_->LayOut(dpi, density_.Font());
+    place_.MoveToDensity(window_, suggested);
+    if (working_) working_->LayOut();
     RepaintAll();
 }
 
-// A size the user chose is kept in twips (the designed size exactly, where it
-// is that); the working shows, or not, in the room there is.
+void MainWindow::OnMinMaxInfo(MINMAXINFO& info) const {  // no smaller than designed
+    const SIZE least = density_.WindowSize(density_.Dpi());
+    info.ptMinTrackSize = {least.cx, least.cy};
+}
+
+// The working shows, or not, in the room there is.
 void MainWindow::OnSize(int kind) {
-    if (!working_ || kind == SIZE_MINIMIZED) return;  // not yet made, or out of sight
-    RECT client;
-    GetClientRect(window_, &client);
-    const int dpi = density_.Dpi();
-    const auto twips = [dpi](int pixels, int kept, int designed) {
-        if (layout::ToPixels(kept, dpi) == pixels) return kept;
-        if (layout::ToPixels(designed, dpi) == pixels) return designed;
-        return MulDiv(pixels, layout::kTwipsPerInch, dpi);
-    };
-    if (kind == SIZE_RESTORED) {
-        clientTwips_ = {twips(client.right, clientTwips_.cx, kDesignedClientTwips.cx),
-                        twips(client.bottom, clientTwips_.cy, kDesignedClientTwips.cy)};
-    }
-    working_->LayOut(dpi, density_.Font());
+    if (kind == SIZE_MINIMIZED) return;  // out of sight
+    place_.Sized(window_, kind);
+    if (!working_) return;  // not yet made
+    working_->LayOut();
     // The sheet and the room right of the controls, painted anew.
-    RECT room = client;
-    room.left = layout::ToPixels(design::kWindow.widthTwips, dpi);
+    RECT room;
+    GetClientRect(window_, &room);
+    room.left = layout::ToPixels(design::kWindow.widthTwips, density_.Dpi());
     InvalidateRect(window_, &room, TRUE);
 }
 
@@ -286,48 +218,6 @@ void MainWindow::ApplyColours() {
 
 void MainWindow::RepaintAll() {
     RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
-}
-
-std::u16string MainWindow::ValueText(Quantity k) const {
-    return WindowText(Control(kText2Id + k));
-}
-
-void MainWindow::SetValueText(Quantity k, const std::u16string& text) {
-    SetWindowTextW(Control(kText2Id + k), Wide(text));
-}
-
-void MainWindow::SetValueReadOnly(Quantity k, bool readOnly) {
-    SendMessageW(Control(kText2Id + k), EM_SETREADONLY, readOnly, 0);
-}
-
-void MainWindow::SetCheckMark(Quantity k, bool checked) {
-    SendMessageW(Control(kCheck1Id + k), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-InputPair MainWindow::SelectedPair() const {
-    const LRESULT selected = SendMessageW(Control(kList1Id), LB_GETCURSEL, 0, 0);
-    return selected == LB_ERR ? -1 : static_cast<InputPair>(selected);
-}
-
-// LB_SETCURSEL announces nothing, so the program's own selection raises the
-// pair change here.
-void MainWindow::SelectPair(InputPair pair) {
-    if (pair == SelectedPair()) return;
-    SendMessageW(Control(kList1Id), LB_SETCURSEL, static_cast<WPARAM>(pair), 0);
-    shownPair_ = pair;
-    logic_.PairChanged();
-}
-
-void MainWindow::SetExplanation(const std::u16string& text) {
-    SetWindowTextW(Control(kText1Id), Wide(text));
-}
-
-void MainWindow::ShowWorking(const Calculation& calculation) {
-    working_->Show(solution::SolutionOf(calculation), density_.Dpi(), density_.Font());
-}
-
-void MainWindow::ClearWorking() {
-    working_->Show(std::nullopt, density_.Dpi(), density_.Font());
 }
 
 }  // namespace velmora::win32

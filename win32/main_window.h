@@ -1,6 +1,9 @@
 // The main window on Win32: standard controls made from the design table,
 // bound to the shared window logic, and the working of each calculation
-// beside them where the window is widened.
+// beside them where the window is widened. The window is a dispatcher: each
+// message goes to one On… handler, which hands it to the part whose job it
+// is: the place (saved_placement.h), the density (density.h), the painting
+// (window_painting.h) or the working (working_pane.h).
 #pragma once
 
 #include <windows.h>
@@ -20,6 +23,7 @@
 #include "saved_placement.h"
 #include "window_controls.h"
 #include "window_logic.h"
+#include "window_painting.h"
 #include "working_pane.h"
 
 namespace velmora::win32 {
@@ -34,8 +38,9 @@ struct SystemSettings {
 
 class MainWindow final : private WindowControls {
   public:
-    // Creates the window and its controls and runs the Load handling; the
-    // caller shows it. Null where the window could not be created.
+    // Creates the window and its controls, where the user left it, and runs
+    // the Load handling; the caller shows it. Null where the window could
+    // not be created.
     static std::unique_ptr<MainWindow> Create(HINSTANCE instance, SystemSettings settings = {});
     ~MainWindow();  // destroys the window, where the user has not closed it
     MainWindow(const MainWindow&) = delete;
@@ -50,24 +55,19 @@ class MainWindow final : private WindowControls {
     MainWindow(HINSTANCE instance, SystemSettings settings);
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // One function for each message the window handles.
-    LRESULT OnEraseBackground(HDC dc);
-    HBRUSH OnColourStatic(HDC dc, HWND control);  // null: the system's colours
-    LRESULT OnDrawItem(const DRAWITEMSTRUCT& item);
-    LRESULT OnCustomDraw(NMCUSTOMDRAW& draw);
-    void OnCommand(int id, int code);
+    void OnCommand(HWND control, int id, int code);
     bool OnActivate(bool active);  // true where it has placed the focus itself
     void OnDpiChanged(int dpi, const RECT& suggested);
+    void OnMinMaxInfo(MINMAXINFO& info) const;
     void OnSize(int kind);  // SIZE_RESTORED, SIZE_MAXIMIZED, …
     void OnSystemColoursChanged(WPARAM wParam, LPARAM lParam);
     void OnSettingChanged(WPARAM wParam, LPARAM lParam);
 
     void ApplyColours();  // the designed ones, or the system's in high contrast
     void RepaintAll();    // the window and every control
-    void RestorePlacement();
-    void SavePlace() const;  // for the next start
 
     // WindowControls, carried out on the controls.
     std::u16string ValueText(Quantity k) const override;
@@ -85,13 +85,11 @@ class MainWindow final : private WindowControls {
     HWND window_ = nullptr;
     Density density_;
     Colours colours_;
+    WindowPlace place_;
+    std::optional<WorkingPane> working_;  // once the window exists
+    WindowPainting painting_{colours_, density_, working_};
     HWND focusBeforeDeactivation_ = nullptr;
     InputPair shownPair_ = -1;  // the entry last announced as selected
-    // The client area as the user sized it (not maximised), in twips, so that
-    // it stays the same size on a monitor of another density.
-    SIZE clientTwips_ = kDesignedClientTwips;
-    bool opensMaximised_ = false;
-    std::optional<WorkingPane> working_;  // once the window exists
     NumberFormat numberFormat_;
     WindowLogic logic_;
 };

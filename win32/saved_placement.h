@@ -1,5 +1,8 @@
-// The window's size, place and maximised state, kept between runs under the
-// user's key in the registry (HKEY_CURRENT_USER), never beside the program.
+// The window's size, place and maximised state: kept between runs under the
+// user's key in the registry (HKEY_CURRENT_USER), never beside the program,
+// and, while it runs, its client area's size in twips, so that it keeps its
+// size on a monitor of another density. What is kept, and which saved places
+// are usable, is the shared placement's (window/window_placement.h).
 #pragma once
 
 #include <windows.h>
@@ -7,23 +10,52 @@
 #include <optional>
 #include <string>
 
+#include "density.h"
+#include "window_placement.h"
+
 namespace velmora::win32 {
 
 // Where the user's settings are: HKEY_CURRENT_USER\Software\Velmora.
 inline constexpr wchar_t kSettingsKey[] = L"Software\\Velmora";
 
-struct Placement {
-    RECT client;  // in pixels of the screen, at the density it was read for
-    bool maximised;
+// Where CreateWindowExW is to make the window.
+struct CreationPlace {
+    int left, top, width, height;  // CW_USEDEFAULT where the system is to choose
 };
 
-// The placement saved under `key`, where it is usable at `dpi` on this
-// machine's screens; nothing where it is missing, damaged or impossible.
-std::optional<Placement> ReadPlacement(const std::wstring& key, int dpi);
+class WindowPlace {
+  public:
+    // Kept under `key`; nothing is read or saved where it is empty.
+    WindowPlace(std::wstring key, const Density& density)
+        : key_(std::move(key)), density_(density) {}
 
-// The window's normal place and size (as if it were not maximised or
-// minimised), with the client area `clientTwips` in twips, and whether it
-// is maximised.
-void SavePlacement(const std::wstring& key, HWND window, SIZE clientTwips, RECT frame);
+    // Before the window exists: where the user left it, at the size the
+    // screen there gives it, so that the window is made on that screen and at
+    // its density; where the system chooses, if nothing usable is saved.
+    CreationPlace Created();
+    // Once the window has its density: its client area as saved, at that density.
+    void Restore(HWND window);
+    // The command to show the window with: maximised where it was left so,
+    // unless the program was asked to start otherwise.
+    int ShowCommand(int requested) const;
+
+    SIZE ClientTwips() const { return clientTwips_; }
+    // WM_SIZE: a size the user chose is kept in twips (the designed size
+    // exactly, where it is that).
+    void Sized(HWND window, int kind);
+    // WM_DPICHANGED: where Windows suggests, with the client area as large as
+    // before in twips; a maximised window takes the suggested rectangle.
+    void MoveToDensity(HWND window, const RECT& suggested);
+    // For the next start, where the window returns to.
+    void Save(HWND window) const;
+
+  private:
+    std::wstring key_;
+    const Density& density_;
+    std::optional<placement::Saved> saved_;  // where it is usable
+    // The client area as the user sized it (not maximised), in twips.
+    SIZE clientTwips_ = kDesignedClientTwips;
+    bool opensMaximised_ = false;
+};
 
 }  // namespace velmora::win32

@@ -1,7 +1,5 @@
 #include "working_pane.h"
 
-#include <array>
-
 #include "accessible_picture.h"
 #include "control_ids.h"
 #include "figure_painter.h"
@@ -10,7 +8,6 @@
 #include "texts.h"
 #include "utf16.h"
 #include "window_text.h"
-#include "working_text.h"
 
 namespace velmora::win32 {
 namespace {
@@ -19,22 +16,9 @@ RECT ToRect(const layout::PixelRect& r) {
     return {r.left, r.top, r.left + r.width, r.top + r.height};
 }
 
-void Place(HWND control, const layout::PixelRect& r, bool shown) {
+void Move(HWND control, const layout::PixelRect& r, bool shown) {
     SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height,
                  SWP_NOZORDER | SWP_NOACTIVATE | (shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-}
-
-// How high the lines are in `font` at `width`, as the text box wraps them,
-// and one line more, so that the last never needs the scroll bar.
-int LinesHeight(HWND window, HFONT font, const std::u16string& lines, int width) {
-    const WindowContext context(window);
-    const Selection selected(context.dc(), font);
-    RECT r{0, 0, width - GetSystemMetrics(SM_CXVSCROLL), 0};
-    DrawTextW(context.dc(), Wide(lines), static_cast<int>(lines.size()), &r,
-              DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(context.dc(), &metrics);
-    return r.bottom - r.top + metrics.tmHeight;
 }
 
 HWND Child(HWND window, HINSTANCE instance, const wchar_t* windowClass, DWORD style, int id,
@@ -48,73 +32,109 @@ HWND Child(HWND window, HINSTANCE instance, const wchar_t* windowClass, DWORD st
 
 }  // namespace
 
-void WorkingPane::Show(std::optional<solution::Solution> solution, int dpi, HFONT font) {
-    solution_ = std::move(solution);
-    lines_ = solution::WorkingText(solution_, u"\r\n");
-    if (!text_) return;  // written once there is room for it
-    Fill();
-    LayOut(dpi, font);  // the figure follows the lines
-}
-
-void WorkingPane::LayOut(int dpi, HFONT font) {
+void WorkingPane::LayOut() {
     RECT client;
     GetClientRect(window_, &client);
-    const solution::ScaledFigure* figure =
-        solution_ && solution_->figure ? &*solution_->figure : nullptr;
-    laid_ = design::WorkingPaneIn(
-        client.right, client.bottom, dpi, figure ? figure->height / figure->width : 0.0,
-        [&](int width) { return LinesHeight(window_, font, lines_, width); });
-    if (!laid_) {
-        for (HWND part : {heading_, text_, figure_}) {
-            if (part) ShowWindow(part, SW_HIDE);
-        }
-        return;
-    }
-    if (!text_) Create(font);
-    for (HWND part : {heading_, text_, figure_}) {
-        SendMessageW(part, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    }
-    Place(heading_, laid_->heading, true);
-    Place(text_, laid_->text, true);
-    Place(figure_, laid_->figure, figure != nullptr);
-    InvalidateRect(figure_, nullptr, TRUE);
+    model_.LayOut(client.right, client.bottom, density_.Dpi());
 }
 
-// After the window's other controls, so after them in the tab order too.
-void WorkingPane::Create(HFONT font) {
-    heading_ = Child(window_, instance_, L"STATIC", SS_NOPREFIX, kWorkingHeadingId, font);
+void WorkingPane::Create() {
+    heading_ =
+        Child(window_, instance_, L"STATIC", SS_NOPREFIX, kWorkingHeadingId, density_.Font());
     const std::u16string heading = Utf16(texts::solution::kHeading);
     SetWindowTextW(heading_, Wide(heading));
     text_ = Child(window_, instance_, L"EDIT",
                   WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                  kWorkingTextId, font);
+                  kWorkingTextId, density_.Font());
     LetTabThrough(text_);
-    ScrollLikeADocument(text_);
-    figure_ = Child(window_, instance_, L"STATIC", SS_OWNERDRAW, kWorkingFigureId, font);
-    DescribeAsPicture(figure_, &description_);
-    Fill();
+    ReadLikeADocument(text_);
+    figure_ = Child(window_, instance_, L"STATIC", SS_OWNERDRAW, kWorkingFigureId, density_.Font());
+    DescribeAsPicture(figure_, &model_.Description());
 }
 
-void WorkingPane::Fill() {
-    SetWindowTextW(text_, Wide(lines_));
-    const std::optional<solution::ScaledFigure>& figure =
-        solution_ ? solution_->figure : std::nullopt;
+// As the text box wraps them: in its font, beside its scroll bar at the
+// window's density (the monitor's, not the system's).
+int WorkingPane::LinesHeight(const std::u16string& lines, int width) const {
+    const WindowContext context(window_);
+    const Selection selected(context.dc(), density_.Font());
+    const int scrollBar = density_.Source().SystemMetric(SM_CXVSCROLL, density_.Dpi());
+    RECT r{0, 0, width - scrollBar, 0};
+    DrawTextW(context.dc(), Wide(lines), static_cast<int>(lines.size()), &r,
+              DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+    return r.bottom - r.top;
+}
+
+int WorkingPane::LineHeight() const {
+    const WindowContext context(window_);
+    const Selection selected(context.dc(), density_.Font());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(context.dc(), &metrics);
+    return metrics.tmHeight;
+}
+
+void WorkingPane::Fill(const std::u16string& lines, const solution::ScaledFigure* figure) {
+    SetWindowTextW(text_, Wide(lines));
     SetWindowTextW(figure_, figure ? Wide(figure->title) : L"");
-    description_ = figure ? figure->description : std::u16string();
 }
 
-void WorkingPane::PaintSheet(HDC dc, int dpi) const {
-    if (!laid_ || !IsWindowVisible(text_)) return;
-    const RECT sheet = ToRect(laid_->sheet);
+void WorkingPane::Place(const design::WorkingPaneLayout& laid, bool withFigure) {
+    Move(heading_, laid.heading, true);
+    Move(text_, laid.text, true);
+    Move(figure_, laid.figure, withFigure);
+    InvalidateRect(figure_, nullptr, TRUE);
+}
+
+void WorkingPane::Hide() {
+    for (HWND part : {heading_, text_, figure_}) ShowWindow(part, SW_HIDE);
+}
+
+bool WorkingPane::HasFocus() const {
+    return Holds(GetFocus());
+}
+
+// As Qt does, rather than let the focus fall to the window, where nothing shows it.
+void WorkingPane::FocusNextOutside() {
+    SetFocus(GetNextDlgTabItem(window_, text_, FALSE));
+}
+
+std::optional<RECT> WorkingPane::Sheet() const {
+    if (!model_.Laid()) return std::nullopt;
+    return ToRect(model_.Laid()->sheet);
+}
+
+// Around the controls, which paint themselves: so that no part of the
+// sheet is painted twice while the window is resized.
+void WorkingPane::PaintSheet(HDC dc) const {
+    const std::optional<design::WorkingPaneLayout>& laid = model_.Laid();
+    if (!laid) return;
+    const int saved = SaveDC(dc);
+    for (HWND part : {heading_, text_, figure_}) {
+        RECT r;
+        if (!IsWindowVisible(part) || !GetWindowRect(part, &r)) continue;
+        MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&r), 2);
+        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
+    const RECT sheet = ToRect(laid->sheet);
     FillRect(dc, &sheet, GetSysColorBrush(COLOR_WINDOW));
-    PaintSunkenBorder(dc, sheet, design::kWorkingPane.border * dpi / layout::kDefaultDpi);
+    PaintSunkenBorder(dc, sheet,
+                      design::kWorkingPane.border * density_.Dpi() / layout::kDefaultDpi);
+    if (GetFocus() == text_) PaintFocusFrame(dc, ToRect(laid->focus), laid->focusWidth);
+    RestoreDC(dc, saved);
 }
 
-bool WorkingPane::PaintFigure(const DRAWITEMSTRUCT& item, int dpi) const {
-    if (item.hwndItem != figure_ || !figure_) return false;
-    if (solution_ && solution_->figure) {
-        PaintScaledFigure(item.hDC, item.rcItem, dpi, GetSysColor(COLOR_WINDOW),
-                          GetSysColor(COLOR_WINDOWTEXT), *solution_->figure);
+void WorkingPane::FocusChanged() const {
+    if (!model_.Laid()) return;
+    const RECT frame = ToRect(model_.Laid()->focus);
+    InvalidateRect(window_, &frame, TRUE);
+}
+
+bool WorkingPane::PaintFigure(const DRAWITEMSTRUCT& item) const {
+    if (!figure_ || item.hwndItem != figure_) return false;
+    const solution::ScaledFigure* figure = model_.Figure();
+    const std::optional<solution::FigureFit> fit = model_.Fit();
+    if (figure && fit) {
+        PaintScaledFigure(item.hDC, item.rcItem, density_.Dpi(), GetSysColor(COLOR_WINDOW),
+                          GetSysColor(COLOR_WINDOWTEXT), *figure, *fit);
     }
     return true;
 }

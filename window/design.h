@@ -265,9 +265,10 @@ struct WorkingPane {
     int headingHeight;
     int gap;            // twips between the heading, the lines and the figure
     int figurePercent;  // the most of the sheet's height that the figure may take
+    int focusWidth;     // pixels at 96 DPI of the frame round the lines while they have the focus
 };
 
-inline constexpr WorkingPane kWorkingPane{120, 4800, 2, 120, 375, 120, 50};
+inline constexpr WorkingPane kWorkingPane{120, 4800, 2, 120, 375, 120, 50, 2};
 
 // One font for the window and every control in it: Times New Roman, or where
 // a system has none, a metric-compatible twin or another serif with Cyrillic.

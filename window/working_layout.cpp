@@ -38,12 +38,17 @@ std::optional<WorkingPaneLayout> WorkingPaneIn(int clientWidth, int clientHeight
     }
     const int textRoom = std::max(room - (figureHeight > 0 ? figureHeight + gap : 0), 0);
     const int textHeight = std::min(std::max(linesHeight(innerWidth), 0), textRoom);
+    const layout::PixelRect text{innerLeft, textTop, innerWidth,
+                                 figureHeight > 0 ? textHeight : room};
+    const int ring = pixels(pane.padding) / 2;
     return WorkingPaneLayout{
         .sheet = sheet,
         .heading = heading,
-        .text = {innerLeft, textTop, innerWidth, figureHeight > 0 ? textHeight : room},
+        .text = text,
         .figure = {innerLeft, textTop + textHeight + gap, figureHeight > 0 ? innerWidth : 0,
                    figureHeight},
+        .focus = {text.left - ring, text.top - ring, text.width + 2 * ring, text.height + 2 * ring},
+        .focusWidth = std::max(1, pane.focusWidth * dpi / layout::kDefaultDpi),
     };
 }
 

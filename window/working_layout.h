@@ -15,6 +15,11 @@ struct WorkingPaneLayout {
     layout::PixelRect heading;  // «Решение»
     layout::PixelRect text;     // the lines, scrolled where they are longer
     layout::PixelRect figure;   // the trapezoid to scale; of no size where none is drawn
+    // Round the lines, halfway into the padding: where the sheet shows that
+    // they have the keyboard focus, in a frame `focusWidth` wide inside it.
+    layout::PixelRect focus;
+    int focusWidth;
+    friend bool operator==(const WorkingPaneLayout&, const WorkingPaneLayout&) = default;
 };
 
 // The pane in a client area of this size at `dpi`: the lines, as high as

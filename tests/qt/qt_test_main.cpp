@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "application.h"
@@ -16,5 +17,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     velmora::ConfigureApplication(app);
     ::testing::InitGoogleTest(&argc, argv);
+    // Each test's windows open as designed, not where another test left one.
+    struct ForgetPlacement : ::testing::EmptyTestEventListener {
+        void OnTestStart(const ::testing::TestInfo&) override {
+            QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).clear();
+        }
+    };
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ForgetPlacement);
     return RUN_ALL_TESTS();
 }

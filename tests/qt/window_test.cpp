@@ -14,12 +14,14 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTest>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <set>
 
 #include "design.h"
@@ -534,6 +536,14 @@ TEST_F(WindowTest, WidenedItShowsTheWorking) {
               "Основите a и c са с различни знаци, а дължина не може да е отрицателна. Такъв "
               "трапец не съществува.\n");
     EXPECT_EQ(figure(), nullptr);
+    // Nor any picture without a name for a screen reader to stop at: the
+    // designed figure is the one.
+    int pictures = 0;
+    QAccessibleInterface* top = QAccessible::queryAccessibleInterface(&window);
+    for (int i = 0; i < top->childCount(); ++i) {
+        pictures += top->child(i)->role() == QAccessible::Graphic;
+    }
+    EXPECT_EQ(pictures, 1);
 
     // After the controls in the tab order; copied as shown.
     Box(4)->setFocus();
@@ -544,9 +554,55 @@ TEST_F(WindowTest, WidenedItShowsTheWorking) {
     QTest::keyClick(focused, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), text());
 
+    // Narrowed with the focus in the working: the focus goes on, as Tab would take it.
     window.resize(465, 430);
     EXPECT_EQ(AccessibleNamed(window, heading), nullptr);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "Text1_0");
     ExpectControlsWhereDesigned(window);
+}
+
+// The working read line by line, as screen readers read the caret's line:
+// the arrows move a caret from the first line, Shift selects from it, and a
+// frame on the sheet shows where the focus is.
+TEST_F(WindowTest, WorkingIsReadLineByLine) {
+    ClickCommand(kCalculateCommand);
+    window.resize(1200, 560);  // wide enough for each line to stand on one
+    auto* working = Find<QPlainTextEdit>(QStringLiteral("Working"));
+    ASSERT_NE(working, nullptr);
+    const QPoint frame = working->geometry().topLeft() + QPoint(20, -4);
+    // What the screen shows, once painted: no repaint of its own.
+    const auto pixel = [&] {
+        QApplication::processEvents();
+        return window.screen()->grabWindow(window.winId()).toImage().pixelColor(frame);
+    };
+    const QColor base = working->palette().color(QPalette::Base);
+    EXPECT_EQ(pixel(), base);
+
+    Box(4)->setFocus();
+    QTest::keyClick(Box(4), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), working);
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(working);
+    ASSERT_NE(reader->textInterface(), nullptr);
+    const auto caretLine = [&] {
+        const int caret = reader->textInterface()->cursorPosition();
+        return reader->textInterface()->text(0, caret).count(QLatin1Char('\n'));
+    };
+    EXPECT_EQ(caretLine(), 0);
+    QTest::keyClick(working, Qt::Key_Down);
+    QTest::keyClick(working, Qt::Key_Down);
+    EXPECT_EQ(caretLine(), 2);
+    QTest::keyClick(working, Qt::Key_Down, Qt::ShiftModifier);
+    int start = 0;
+    int end = 0;
+    reader->textInterface()->selection(0, &start, &end);
+    EXPECT_EQ(reader->textInterface()->text(start, end).toStdString(),
+              "2. P = 4·b = 4·10.000 = 40.000\n");
+    EXPECT_EQ(pixel(), working->palette().color(QPalette::Highlight));
+
+    QTest::keyClick(working, Qt::Key_Tab, Qt::ShiftModifier);  // back to the value boxes
+    EXPECT_NE(QApplication::focusWidget(), working);
+    EXPECT_EQ(pixel(), base);
 }
 
 // The window opens as the user left it: its place, its size, maximised or
@@ -563,13 +619,30 @@ TEST(WindowPlacement, SurvivesARestartUnlessUnusable) {
     }
     VelmoraWindow restarted;
     EXPECT_EQ(restarted.geometry(), left);
+    // Resized, then moved, each time once the window has settled after it
+    // was shown, and ended without its window closed, as a logout ends it:
+    // kept once the change has settled.
+    const auto changed = [](const std::function<void(VelmoraWindow&)>& change) {
+        VelmoraWindow window;
+        window.show();
+        QTest::qWait(600);
+        change(window);
+        QTest::qWait(600);
+    };
+    changed([](VelmoraWindow& window) { window.resize(720, 520); });
+    EXPECT_EQ(VelmoraWindow().geometry(), QRect(40, 30, 720, 520)) << "resized, not closed";
+    changed([](VelmoraWindow& window) { window.setGeometry(60, 70, 720, 520); });
+    EXPECT_EQ(VelmoraWindow().geometry(), QRect(60, 70, 720, 520)) << "moved, not closed";
     restarted.show();
     restarted.showMaximized();
+    QTest::qWait(100);  // maximised on screen before it closes
     restarted.close();
     {
         VelmoraWindow window;
         window.show();
         EXPECT_TRUE(window.isMaximized());
+        window.showNormal();  // back where it was left, as large as it was
+        EXPECT_EQ(window.geometry(), left);
     }
     const struct {
         const char* key;

@@ -11,6 +11,7 @@ installer=$3
 program=$4    # the velmora.exe of this prefix's architecture
 finder=$5     # find_window.exe
 if [ -z "${DISPLAY:-}" ]; then
+    "$wine" --end-session  # on a display of its own: a session of its own
     exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" "$0" "$@"
 fi
 source "@CMAKE_CURRENT_SOURCE_DIR@/wine_session.sh"

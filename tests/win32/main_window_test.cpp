@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <array>
@@ -128,6 +129,10 @@ TEST(MainWindowWithoutPerMonitorDpi, ControlsStandWhereDesigned) {
 // only there; on Windows they change with the monitor.)
 TEST_F(MainWindowTest, FollowsAMoveToAnotherDensity) {
     const int systemDpi = DpiSource::OfThisSystem().WindowDpi(ui.window());
+    // The working made, then hidden: it takes the new font all the same.
+    ui.SizeClientArea(MulDiv(800, systemDpi, 96), MulDiv(560, systemDpi, 96));
+    ui.SizeClientArea(MulDiv(465, systemDpi, 96), MulDiv(430, systemDpi, 96));
+    ASSERT_NE(ui.Control(kWorkingTextId), nullptr);
     for (int dpi : {144, 192, 96}) {
         RECT suggested{40, 30, 40 + 300, 30 + 200};  // of no use but for its corner
         SendMessageW(ui.window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
@@ -135,6 +140,16 @@ TEST_F(MainWindowTest, FollowsAMoveToAnotherDensity) {
         ui.Pump();
         SCOPED_TRACE(dpi);
         ExpectDesignedLayout(ui, dpi, dpi == systemDpi);
+        // Every child window's font is a live one, of this density: none is
+        // left holding one that was deleted.
+        for (HWND child = GetWindow(ui.window(), GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            LOGFONTW font{};
+            ASSERT_TRUE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)),
+                                   sizeof font, &font))
+                << GetDlgCtrlID(child);
+            EXPECT_EQ(font.lfHeight, -MulDiv(16, dpi, 96)) << GetDlgCtrlID(child);
+        }
         RECT window;
         GetWindowRect(ui.window(), &window);
         EXPECT_EQ(window.left, 40);
@@ -154,6 +169,34 @@ TEST_F(MainWindowTest, FollowsAMoveToAnotherDensity) {
         DeleteObject(icon.hbmColor);
         DeleteObject(icon.hbmMask);
     }
+    // Sized by the user, then moved to a monitor of the same density: the
+    // size chosen, not the designed one.
+    const auto scaled = [systemDpi](int pixels) { return MulDiv(pixels, systemDpi, 96); };
+    const auto moveTo = [&](int dpi) {
+        RECT suggested{40, 30, 40 + 300, 30 + 200};
+        SendMessageW(ui.window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        ui.Pump();
+    };
+    moveTo(systemDpi);
+    ui.SizeClientArea(scaled(600), scaled(450));
+    moveTo(systemDpi);
+    RECT client;
+    GetClientRect(ui.window(), &client);
+    EXPECT_EQ(client.right, scaled(600));
+    EXPECT_EQ(client.bottom, scaled(450));
+    // Maximised, it still tells Windows the size it returns to.
+    RECT window;
+    GetWindowRect(ui.window(), &window);
+    ShowWindow(ui.window(), SW_MAXIMIZE);
+    ui.Pump();
+    SIZE returnsTo{};
+    SendMessageW(ui.window(), kGetDpiScaledSize, static_cast<WPARAM>(systemDpi),
+                 reinterpret_cast<LPARAM>(&returnsTo));
+    EXPECT_EQ(returnsTo.cx, window.right - window.left);
+    EXPECT_EQ(returnsTo.cy, window.bottom - window.top);
+    ShowWindow(ui.window(), SW_RESTORE);
+    ui.Pump();
 }
 
 TEST_F(MainWindowTest, ShowsTheDesignedTexts) {
@@ -596,9 +639,123 @@ TEST_F(MainWindowTest, WidenedItShowsTheWorking) {
     ui.Key('C', false, true);
     EXPECT_EQ(ClipboardText(), ui.Text(kWorkingTextId));
 
+    // Narrowed with the focus in the working, to where the sheet no longer
+    // fits but its heading would: every part hidden, and the focus gone on,
+    // as Tab would take it, never to the window itself, where nothing shows it.
+    ui.SizeClientArea(scaled(700), scaled(560));
+    for (int id : {kWorkingHeadingId, kWorkingTextId, kWorkingFigureId}) {
+        EXPECT_FALSE(IsWindowVisible(ui.Control(id))) << id;
+    }
+    EXPECT_EQ(GetFocus(), ui.Control(kText1Id));
+    // Narrowed while another window is active, the focus in the working: back,
+    // the window puts it on the next control, not on the hidden working.
+    ui.SizeClientArea(scaled(800), scaled(560));
+    SetFocus(text);
+    const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                       200, 100, nullptr, nullptr, nullptr, nullptr);
+    const auto activate = [&](HWND window) {  // as Wine's X display gets round to it
+        SetForegroundWindow(window);
+        for (int wait = 0; wait < 20 && GetActiveWindow() != window; ++wait) ui.Pump(50);
+        ui.Pump();
+    };
+    activate(other);
+    ui.SizeClientArea(scaled(700), scaled(560));
+    activate(ui.window());
+    EXPECT_EQ(GetFocus(), ui.Control(kText1Id));
+    DestroyWindow(other);
     ui.SizeClientArea(scaled(465), scaled(430));
-    EXPECT_FALSE(IsWindowVisible(text));
     ExpectDesignedLayout(ui, dpi);
+}
+
+// A WM_SETFONT sent to the working's lines (each one re-wraps them all).
+LRESULT CALLBACK CountFonts(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                            DWORD_PTR count) {
+    if (message == WM_SETFONT) ++*reinterpret_cast<int*>(count);
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
+// Resized, the widened window paints each part once: its fill leaves the
+// sheet to the sheet, the sheet leaves its controls to themselves, and the
+// lines keep their font, so that nothing flickers or re-wraps.
+TEST_F(MainWindowTest, WorkingIsPaintedOnceAsTheWindowIsResized) {
+    const int dpi = ExpectedDpi(ui.window());
+    const auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+    Calculate();
+    ui.SizeClientArea(scaled(800), scaled(560));
+    const HWND text = ui.Control(kWorkingTextId);
+    ASSERT_TRUE(IsWindowVisible(text));
+    int fonts = 0;
+    SetWindowSubclass(text, CountFonts, 1, reinterpret_cast<DWORD_PTR>(&fonts));
+    for (int width : {810, 900, 800}) ui.SizeClientArea(scaled(width), scaled(560));
+    RemoveWindowSubclass(text, CountFonts, 1);
+    EXPECT_EQ(fonts, 0);
+
+    RECT client;
+    GetClientRect(ui.window(), &client);
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    const COLORREF untouched = RGB(1, 2, 3);
+    const HBRUSH mark = CreateSolidBrush(untouched);
+    FillRect(memory, &client, mark);
+    SendMessageW(ui.window(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
+    const RECT lines = ui.ClientRect(kWorkingTextId);
+    const RECT picture = ui.ClientRect(kWorkingFigureId);
+    EXPECT_EQ(GetPixel(memory, (lines.left + lines.right) / 2, (lines.top + lines.bottom) / 2),
+              untouched);
+    EXPECT_EQ(GetPixel(memory, (picture.left + picture.right) / 2, picture.top + scaled(4)),
+              untouched);
+    EXPECT_EQ(GetPixel(memory, lines.left - scaled(6), lines.top + scaled(20)),
+              GetSysColor(COLOR_WINDOW));  // the sheet's padding
+    EXPECT_EQ(GetPixel(memory, client.right - scaled(3), scaled(200)), RGB(192, 192, 255));
+    EXPECT_EQ(GetPixel(memory, scaled(4), scaled(400)), RGB(192, 192, 255));
+    SelectObject(memory, old);
+    DeleteObject(mark);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+// The working read line by line, as screen readers read the caret's line:
+// the arrows move a caret from the first line, Shift selects from it, and a
+// frame on the sheet shows where the focus is.
+TEST_F(MainWindowTest, WorkingIsReadLineByLine) {
+    const int dpi = ExpectedDpi(ui.window());
+    const auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+    Calculate();
+    ui.SizeClientArea(scaled(800), scaled(560));
+    const HWND text = ui.Control(kWorkingTextId);
+    const auto caretLine = [text] {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageW(text, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return SendMessageW(text, EM_LINEFROMCHAR, end, 0);
+    };
+    const RECT lines = ui.ClientRect(kWorkingTextId);
+    const POINT frame{lines.left + scaled(20), lines.top - scaled(4)};
+    EXPECT_EQ(PixelOf(ui.window(), frame), GetSysColor(COLOR_WINDOW));
+
+    SetFocus(ui.Control(kText2Id + 4));
+    ui.Key(VK_TAB);
+    ASSERT_EQ(GetFocus(), text);
+    EXPECT_EQ(caretLine(), 0);
+    ui.Key(VK_DOWN);
+    ui.Key(VK_DOWN);
+    EXPECT_EQ(caretLine(), 2);
+    ui.Key(VK_DOWN, true);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(text, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, static_cast<DWORD>(SendMessageW(text, EM_LINEINDEX, 2, 0)));
+    EXPECT_EQ(end, static_cast<DWORD>(SendMessageW(text, EM_LINEINDEX, 3, 0)));
+    ui.Pump(100);
+    EXPECT_EQ(PixelOf(ui.window(), frame), GetSysColor(COLOR_HIGHLIGHT));
+
+    ui.Key(VK_TAB, true);  // back to the value boxes: the frame goes
+    ui.Pump(100);
+    EXPECT_EQ(PixelOf(ui.window(), frame), GetSysColor(COLOR_WINDOW));
 }
 
 // The window opens as the user left it: its place, its size, maximised or
@@ -628,22 +785,61 @@ TEST(MainWindowPlacement, SurvivesARestartUnlessUnusable) {
     {
         testing::WindowDriver ui({}, true);
         EXPECT_TRUE(IsZoomed(ui.window()));
+        ShowWindow(ui.window(), SW_MINIMIZE);
+        ui.Pump();
     }
+    {
+        testing::WindowDriver ui({}, true);
+        EXPECT_TRUE(IsZoomed(ui.window())) << "minimised from maximised";
+        ShowWindow(ui.window(), SW_RESTORE);
+        ui.Pump();
+        EXPECT_EQ(client(ui), left) << "restored";
+        ShowWindow(ui.window(), SW_MINIMIZE);
+        ui.Pump();
+    }
+    {
+        testing::WindowDriver ui({}, true);
+        EXPECT_FALSE(IsZoomed(ui.window())) << "minimised from its place";
+        EXPECT_EQ(client(ui), left) << "minimised from its place";
+    }
+    // A whole place, then one value of it made unusable at a time: the
+    // window opens as designed, where the system puts it, never at the place.
+    const auto write = [](const wchar_t* name, DWORD value) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_DWORD, &value, sizeof value);
+    };
+    const auto whole = [&] {
+        write(L"Left", 60);
+        write(L"Top", 200);
+        write(L"Width", 10500);
+        write(L"Height", 7500);
+        write(L"Maximized", 0);
+    };
     const Pixels designed{0, 0, MulDiv(465, dpi, 96), MulDiv(430, dpi, 96)};
-    // A width that is no number, then a place far off every screen.
-    const auto unusable = [&](const char* what) {
+    const auto opensAsDesigned = [&](const char* what) {
         testing::WindowDriver ui({}, true);
         const Pixels opened = client(ui);
         EXPECT_EQ((Pixels{0, 0, opened[2], opened[3]}), designed) << what;
+        EXPECT_FALSE(opened[0] == 60 && opened[1] == 200) << what;
         EXPECT_FALSE(IsZoomed(ui.window())) << what;
     };
+    whole();
+    {
+        testing::WindowDriver ui({}, true);
+        EXPECT_EQ(client(ui), (Pixels{60, 200, MulDiv(700, dpi, 96), MulDiv(500, dpi, 96)}));
+    }
+    whole();
     RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Width", REG_SZ, L"wide", sizeof L"wide");
-    unusable("a width of text");
-    const DWORD width = 10500;
-    const DWORD farAway = 100000;
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Width", REG_DWORD, &width, sizeof width);
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Left", REG_DWORD, &farAway, sizeof farAway);
-    unusable("off every screen");
+    opensAsDesigned("a width of text");
+    whole();
+    write(L"Left", 100000);
+    opensAsDesigned("off every screen");
+    whole();
+    write(L"Top", 2);
+    opensAsDesigned("its title bar above the screen");
+    whole();
+    // Wider than the screen at the screen's density, though not at 96 DPI.
+    write(L"Width", MulDiv(GetSystemMetrics(SM_CXSCREEN) + 10, 1440, dpi));
+    opensAsDesigned("wider than the screen");
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
 }
 

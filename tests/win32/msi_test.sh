@@ -7,6 +7,7 @@ set -euo pipefail
 wine=$1 prefix=$2 msi=$3 program=$4 finder=$5
 make_msi=$6 architecture=$7   # to make the older package as the build makes this one
 if [ -z "${DISPLAY:-}" ]; then
+    "$wine" --end-session  # on a display of its own: a session of its own
     exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" "$0" "$@"
 fi
 source "@CMAKE_CURRENT_SOURCE_DIR@/wine_session.sh"

@@ -130,6 +130,9 @@ void WindowDriver::TypeInto(int quantity, std::u16string_view text) {
     Pump();
 }
 
+// As a user's eye would, the size is taken once the window shows it, within
+// a bound: the window itself never ends smaller than it is sized, but Wine's
+// screen can be smaller for a moment while a desktop of a session before goes.
 void WindowDriver::SizeClientArea(int width, int height) {
     RECT window;
     RECT client;
@@ -138,7 +141,14 @@ void WindowDriver::SizeClientArea(int width, int height) {
     SetWindowPos(window_, nullptr, 0, 0, window.right - window.left + width - client.right,
                  window.bottom - window.top + height - client.bottom,
                  SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
-    Pump();
+    const ULONGLONG until = GetTickCount64() + 2000;
+    do {
+        Pump();
+        GetClientRect(window_, &client);
+    } while ((client.right != width || client.bottom != height) && GetTickCount64() < until);
+    EXPECT_EQ(client.right, width) << "the screen: " << GetSystemMetrics(SM_CXMAXTRACK) << " × "
+                                   << GetSystemMetrics(SM_CYMAXTRACK) << " at the most";
+    EXPECT_EQ(client.bottom, height);
 }
 
 std::u16string WindowDriver::Text(int id) const {

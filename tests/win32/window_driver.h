@@ -34,7 +34,8 @@ class WindowDriver {
     void ClickPair(int pair);             // the list entry, with the mouse
     void TypeInto(int quantity, std::u16string_view text);
 
-    // The window sized so that its client area is this large, in pixels.
+    // The window sized so that its client area is this large, in pixels,
+    // once it shows that size (a failure where it does not within a bound).
     void SizeClientArea(int width, int height);
 
     std::u16string Text(int id) const;
