@@ -262,6 +262,13 @@ void CheckResultShown(const velmora::solution::Step& step, double value,
           "a step shows another value than its box");
 }
 
+// A value of at most six significant digits, of which at most six decimals.
+bool IsSchoolValue(std::string_view box, const velmora::NumberFormat& format) {
+    const std::optional<velmora::WrittenNumber> n = velmora::ParseExactly(box, format);
+    return n && box.find('&') == std::string_view::npos && n->digits.size() <= 6 &&
+           n->exponent >= -6 && static_cast<long long>(n->digits.size()) + n->exponent <= 6;
+}
+
 // The working written out shows the solver's numbers: each step's result is
 // what the box shows for that quantity, or the pair's test value as evaluated
 // above; and it says why exactly where the data are invalid.
@@ -285,8 +292,12 @@ void CheckSolution(velmora::InputPair pair,
             CheckResultShown(solution.steps[i], (*result)[static_cast<std::size_t>(term)], format);
         }
     }
-    if (const auto exact = velmora::solution::WorkExactly(calculation)) {
-        CheckExactAgrees(calculation, *exact);
+    const auto exact = velmora::solution::WorkExactly(calculation);
+    if (exact) CheckExactAgrees(calculation, *exact);
+    // What a school book writes is always worked out exactly.
+    const velmora::PairDefinition& row = velmora::PairAt(pair);
+    if (IsSchoolValue(boxes[row.first], format) && IsSchoolValue(boxes[row.second], format)) {
+        Check(exact.has_value(), "a school book's values not worked out exactly");
     }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "exact_working.h"
 #include "figure_drag.h"
 #include "in_memory_controls.h"
 #include "number_text.h"
@@ -365,6 +366,26 @@ TEST(Solution, WritesEachFormOfNumberAsATextbookPrintsIt) {
         EXPECT_EQ(Utf8(solution::TextOf(row.x, testing::BulgarianFormat()).text), row.bulgarian);
         EXPECT_EQ(Utf8(solution::TextOf(row.x, testing::EnglishFormat()).text), row.english);
         EXPECT_EQ(Utf8(solution::TextOf(row.x, parentheses).text), row.inParentheses);
+    }
+}
+
+// Six significant digits, six of them decimals at the most: what a school
+// book writes is always worked out exactly, at the largest numbers it makes.
+TEST(Solution, WorksOutEveryTextbookValueExactly) {
+    const struct {
+        const char* pair;
+        const char* first;
+        const char* second;
+    } extremes[] = {
+        {"b, r", "999999", "0,123456"}, {"r, P", "0,123456", "999999"},
+        {"a, r", "999999", "0,000001"}, {"a, r", "0,000001", "999999"},
+        {"c, r", "0,000001", "999999"}, {"a, c", "999999", "0,999999"},
+        {"a, b", "0,000001", "999999"}, {"c, P", "0,000001", "999999"},
+    };
+    for (const auto& e : extremes) {
+        const Solved solved = Solve(e.pair, e.first, e.second, testing::BulgarianFormat());
+        EXPECT_TRUE(solution::WorkExactly(solved.calculation).has_value())
+            << e.pair << " " << e.first << ", " << e.second;
     }
 }
 
