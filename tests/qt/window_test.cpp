@@ -596,8 +596,7 @@ TEST_F(WindowTest, WorkingIsReadLineByLine) {
     int start = 0;
     int end = 0;
     reader->textInterface()->selection(0, &start, &end);
-    EXPECT_EQ(reader->textInterface()->text(start, end).toStdString(),
-              "2. P = 4·b = 4·10 = 40\n");
+    EXPECT_EQ(reader->textInterface()->text(start, end).toStdString(), "2. P = 4·b = 4·10 = 40\n");
     EXPECT_EQ(pixel(), working->palette().color(QPalette::Highlight));
 
     QTest::keyClick(working, Qt::Key_Tab, Qt::ShiftModifier);  // back to the value boxes
