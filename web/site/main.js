@@ -97,8 +97,9 @@
   }
 
   // The working below the window comes from a module of its own, fetched once
-  // the page computes: the core hands each calculation here, and the latest
-  // that comes before the module is written as soon as it is there.
+  // the page computes: the core hands each calculation here (pair -1: none
+  // now), and the latest that comes before the module is written as soon as
+  // it is there. Its figure can then be dragged (figure_drag.js, in working.js).
   const working = (() => {
     let module = null;
     let waiting = null;
@@ -109,17 +110,17 @@
       module._velmora_show_working(pair, first.length, x, y);
     };
     const show = (pair, first, second, x, y) => {
-      waiting = pair < 0 ? null : [pair, first, second, x, y];
-      if (module && waiting) write(waiting);
-      if (module) waiting = null;
+      if (module) write([pair, first, second, x, y]);
+      else waiting = pair < 0 ? null : [pair, first, second, x, y];
     };
-    const load = () => {
+    const load = (core) => {
       const script = document.createElement("script");
       script.src = "working.js";
       script.onload = () => VelmoraWorking({ numberFormat }).then((loaded) => {
         module = loaded;
         if (waiting) write(waiting);
         waiting = null;
+        VelmoraFigureDrag(module, core, address);
         document.documentElement.dataset.working = "ready";
       });
       document.head.append(script);
@@ -147,7 +148,7 @@
     // The page computes: for tests, and for timings of the start (User Timing).
     document.documentElement.dataset.velmora = "ready";
     performance.mark("velmora-ready");
-    working.load();
+    working.load(core);
   });
 
   // Once the page is there, so that keeping its files never delays it.
