@@ -9,8 +9,18 @@
   // The symbols and the grouping of the user's language, asked of Intl. Intl
   // never formats a value itself: the core rounds from the exact binary
   // value, as on the desktop, where Intl would round from the shortest
-  // decimal (1.0005 is really 1.000499…, and shows as 1.000).
+  // decimal (1.0005 is really 1.000499…, and shows as 1.000). Asked again
+  // only when the languages change: a drag calculates at every frame.
+  let format = null;
+  let formatOf = null;
   function numberFormat() {
+    if (formatOf !== navigator.languages.join()) {
+      format = asked();
+      formatOf = navigator.languages.join();
+    }
+    return format;
+  }
+  function asked() {
     // Grouping as the language does.
     const intl = new Intl.NumberFormat(navigator.languages);
     const parts = (value) => intl.formatToParts(value);
