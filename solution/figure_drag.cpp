@@ -11,11 +11,19 @@ namespace {
 constexpr long long kMostSteps = 1000;
 // About this many steps make the longer base.
 constexpr double kStepsInLongerBase = 100;
+// A key with Shift moves the base this many steps.
+constexpr long long kStepsWithShift = 10;
 
 }  // namespace
 
 double Grid::Step() const {
     return std::pow(10.0, exponent);
+}
+
+// Powers of ten up to 10^22 are exact, and a division by one rounds once.
+double Grid::LengthOf(long long steps) const {
+    const double whole = static_cast<double>(steps);
+    return exponent < 0 ? whole / std::pow(10.0, -exponent) : whole * Step();
 }
 
 long long Grid::StepsOf(double length) const {
@@ -25,6 +33,21 @@ long long Grid::StepsOf(double length) const {
 
 long long Grid::Moved(long long steps, long long by) const {
     return std::clamp(steps + by, 1LL, most);
+}
+
+long long Grid::AfterKey(long long steps, StepKey key, bool tenfold) const {
+    const long long by = tenfold ? kStepsWithShift : 1;
+    switch (key) {
+        case StepKey::kShorter:
+            return Moved(steps, -by);
+        case StepKey::kLonger:
+            return Moved(steps, by);
+        case StepKey::kLeast:
+            return 1;
+        case StepKey::kMost:
+            return most;
+    }
+    return Moved(steps, 0);
 }
 
 Grid GridFor(double a, double c) {

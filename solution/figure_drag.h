@@ -14,6 +14,10 @@ namespace velmora::solution {
 
 enum class Handle { kBaseA, kBaseC };
 
+// The keys that move a handle's base, as a slider's: a step shorter or longer
+// (← and →, ten steps with Shift), the least or the most (Home and End).
+enum class StepKey { kShorter, kLonger, kLeast, kMost };
+
 // The lengths a dragged base takes: whole multiples of a power of ten, from
 // one step to the most, so that the boxes show what a pupil would type and
 // no base reaches 0.
@@ -22,12 +26,16 @@ struct Grid {
     long long most;  // steps of the longest base
 
     double Step() const;
-    double LengthOf(long long steps) const { return static_cast<double>(steps) * Step(); }
+    // The length of so many steps, the double nearest its decimal (3 steps
+    // of 0,1: 0,3, where 3 · 0,1 would be 0,30000000000000004).
+    double LengthOf(long long steps) const;
     // The nearest number of steps to a length (halves away from zero), kept
     // within one step and the most.
     long long StepsOf(double length) const;
     // A number of steps moved by `by` (← −1, → +1, with Shift ∓10), kept within.
     long long Moved(long long steps, long long by) const;
+    // A number of steps after a key, ten steps at a time where `tenfold`.
+    long long AfterKey(long long steps, StepKey key, bool tenfold) const;
 };
 
 // About a hundredth of the longer base, a power of ten: 0,1 for bases near

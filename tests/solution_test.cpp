@@ -526,9 +526,15 @@ TEST(FigureDrag, GivesTheBaseOnTheGridAtTheScaleOfThePress) {
     for (const auto& g : grids)
         EXPECT_EQ(solution::GridFor(g.a, g.c).exponent, g.exponent) << g.what;
     // Arrows by one, with Shift by ten; Home and End to the least and the greatest.
+    EXPECT_EQ(a.grid.LengthOf(3), 0.3);  // the decimal, as a pupil types it
     EXPECT_EQ(a.grid.Moved(5, -10), 1);
     EXPECT_EQ(a.grid.Moved(5, 10), 15);
     EXPECT_EQ(a.grid.Moved(995, 10), 1000);
+    EXPECT_EQ(a.grid.AfterKey(160, solution::StepKey::kShorter, false), 159);
+    EXPECT_EQ(a.grid.AfterKey(160, solution::StepKey::kLonger, true), 170);
+    EXPECT_EQ(a.grid.AfterKey(5, solution::StepKey::kShorter, true), 1);
+    EXPECT_EQ(a.grid.AfterKey(160, solution::StepKey::kLeast, true), 1);
+    EXPECT_EQ(a.grid.AfterKey(160, solution::StepKey::kMost, false), 1000);
 
     // A corner takes the pointer within half the target, the nearest first.
     EXPECT_EQ(solution::HandleAt(figure, fit, {D.x + 11, D.y - 11}, 24), Handle::kBaseC);

@@ -57,4 +57,19 @@ EMSCRIPTEN_KEEPALIVE void velmora_pair_changed() {
     TheCalculator().controls.SelectionChanged();
 }
 
+// A drag of the working's figure, by a pointer or the keys: the boxes kept
+// for Escape; each step, the bases it gives written into the pair's boxes
+// and calculated; Escape, the kept boxes calculated again.
+EMSCRIPTEN_KEEPALIVE void velmora_begin_drag() {
+    TheCalculator().logic.BeginDrag();
+}
+
+EMSCRIPTEN_KEEPALIVE void velmora_drag_bases(double a, double c) {
+    TheCalculator().logic.DragBases(a, c);
+}
+
+EMSCRIPTEN_KEEPALIVE void velmora_cancel_drag() {
+    TheCalculator().logic.CancelDrag();
+}
+
 }  // extern "C"

@@ -76,6 +76,15 @@ std::string ScaledFigureSvg(const solution::ScaledFigure& figure) {
     return svg + "</g></svg>";
 }
 
+// A corner's handle: a target for a pointer, and on B and C the sliders that
+// the keys move too.
+std::string Handle(std::string_view slider = {}) {
+    if (slider.empty()) return "<span" + Attribute("aria-hidden", "true") + "></span>";
+    return "<span" + Attribute("role", "slider") + Attribute("tabindex", "0") +
+           Attribute("aria-label", Escaped(slider)) + Attribute("aria-orientation", "horizontal") +
+           "></span>";
+}
+
 }  // namespace
 
 std::string SolutionHtml(const solution::Solution& solution) {
@@ -88,8 +97,12 @@ std::string SolutionHtml(const solution::Solution& solution) {
     }
     if (!solution.verdict.empty()) html += "<p><strong>" + Text(solution.verdict) + "</strong></p>";
     if (!solution.answer.empty()) html += Paragraph(solution.answer);
-    if (solution.figure) html += "<figure>" + ScaledFigureSvg(*solution.figure) + "</figure>";
     if (!solution.noFigure.empty()) html += Paragraph(solution.noFigure);
+    if (solution.figure) {
+        html += "<figure>" + ScaledFigureSvg(*solution.figure) + Handle() +
+                Handle(texts::solution::kBaseAHandle) + Handle(texts::solution::kBaseCHandle) +
+                Handle() + "</figure>";
+    }
     return html;
 }
 

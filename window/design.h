@@ -270,6 +270,11 @@ struct WorkingPane {
 
 inline constexpr WorkingPane kWorkingPane{120, 4800, 2, 120, 375, 120, 50, 2};
 
+// A corner of the figure to scale that a drag takes has a square target this
+// many pixels at 96 DPI a side (CSS pixels, device-independent pixels), room
+// enough for a finger.
+inline constexpr double kHandleTarget = 24;
+
 // One font for the window and every control in it: Times New Roman, or where
 // a system has none, a metric-compatible twin or another serif with Cyrillic.
 struct Font {

@@ -102,6 +102,10 @@ inline constexpr std::string_view kCopied = "Връзката е копиран�
 // The trapezoid drawn to scale, or why it is not.
 inline constexpr std::string_view kNoFigure = "Няма чертеж в мащаб: дължината {} не е положителна.";
 inline constexpr std::string_view kFigureTitle = "Трапецът ABCD в мащаб";
+// The figure's two handles, what a screen reader calls each: the lower base,
+// moved by the corners A and B, and the upper, by C and D.
+inline constexpr std::string_view kBaseAHandle = "Основа a";
+inline constexpr std::string_view kBaseCHandle = "Основа c";
 inline constexpr std::string_view kFigureDescription =
     "Равнобедрен трапец ABCD: долна основа a = {}, горна основа c = {}, бедра b = {} и вписана "
     "окръжност с радиус r = {}, която допира четирите страни.";

@@ -19,6 +19,9 @@ import unittest
 
 from selenium import webdriver
 from selenium.common.exceptions import TimeoutException
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -320,6 +323,138 @@ class PageTest(unittest.TestCase):
             "Отговор: a = -16; b = -10; c = -4; r = 4; P = -40.",
             "Няма чертеж в мащаб: дължината a = -16 не е положителна."])
         self.assertEqual((len(shown["steps"]), shown["figures"]), (3, 0))
+
+    def handles(self):
+        """The figure's corners: A's, the sliders of a (on B) and of c (on C), D's."""
+        return self.browser.find_elements(By.CSS_SELECTOR, "#solution-body > figure > span")
+
+    def centre(self, element):
+        r = self.browser.execute_script("return arguments[0].getBoundingClientRect()", element)
+        return (r["x"] + r["width"] / 2, r["y"] + r["height"] / 2)
+
+    def shown(self):
+        """The boxes, the message, the working with its figure and handles, and the link."""
+        return (self.values(), self.explanation(), self.solution(), self.browser.execute_script(
+            "const f = document.querySelector('#solution-body > figure'); return f && f.outerHTML"))
+
+    def assert_as_calculated(self, address=None):
+        """Once the drag has ended (by keys: the focus gone), the page shows what Calculate
+        shows for its boxes, and the address names it at once (as it was at a pointer's end)."""
+        written = self.browser.execute_script("document.activeElement.blur(); return location.hash")
+        shown = self.shown()
+        address = address or written
+        self.assertEqual(address, "#" + shown[2]["links"][0].split("#")[1])
+        self.calculate()
+        self.wait_for_address(address)
+        self.assertEqual(self.shown(), shown)
+
+    def drag(self, handle, *moves, release=True, pointer="mouse"):
+        """A drag by a mouse or a finger as fast as the browser takes it; the address as it
+        ends."""
+        actions = ActionBuilder(self.browser, mouse=PointerInput(pointer, pointer), duration=0)
+        actions.pointer_action.move_to(handle).pointer_down()
+        for dx in moves:
+            actions.pointer_action.move_by(dx, 0)
+        if release:
+            actions.pointer_action.pointer_up()
+        actions.perform()
+        return self.browser.execute_script("return location.hash")
+
+    def test_a_corner_dragged_or_moved_by_keys(self):
+        """A real pointer's drag of each base, then the keys on its slider: the figure, the
+        boxes, the working and the link follow, as Calculate gives them; Escape undoes."""
+        b = self.browser
+        self.open("bg-BG")
+        self.calculate()
+        a = self.handles()[1]
+        b.execute_script("document.getElementById('Text2_4').focus()")
+        for slider in self.handles()[1:3]:  # after the window, and the working's text
+            b.switch_to.active_element.send_keys(Keys.TAB)
+            self.assertEqual(b.switch_to.active_element, slider)
+        b.execute_script("arguments[0].scrollIntoView({block: 'center'})", a)
+        (ax, _), (bx, _) = self.centre(self.handles()[0]), self.centre(a)
+        per_length = (bx - ax) / 16  # pixels per unit of length, as drawn now
+        ActionChains(b).move_to_element(a).click_and_hold().move_by_offset(30, 0).move_by_offset(
+            20, 0).perform()
+        try:  # at the press's scale, the corner under the pointer; the same handle, focused
+            self.assertEqual(b.switch_to.active_element, a)
+            self.assertAlmostEqual(self.centre(a)[0], bx + 50, delta=0.05 * per_length)
+            busy = b.find_element(By.ID, "solution-body").get_attribute("aria-busy")
+            self.assertEqual(busy, "true")  # the working read out once the drag is over
+        finally:
+            ActionChains(b).release().perform()
+        moved = float(self.values()[0].replace(",", "."))
+        self.assertAlmostEqual(moved, 16 + 100 / per_length, delta=0.1)
+        self.assertEqual(self.values()[2], "4,000")
+        self.assertEqual(b.switch_to.active_element, a)
+        self.assertIsNone(b.find_element(By.ID, "solution-body").get_attribute("aria-busy"))
+        self.assert_as_calculated()
+
+        # A finger on D's corner: the upper base, mirrored, and the page does not scroll.
+        address = self.drag(self.handles()[3], -20, -20, pointer="touch")
+        a, c = self.handles()[1:3]
+        self.assertEqual(b.switch_to.active_element, c)
+        self.assertGreater(float(self.values()[2].replace(",", ".")), 4.5)
+        self.assertEqual(self.values()[0], f"{moved:.3f}".replace(".", ","))
+        self.assert_as_calculated(address)
+
+        dragged = self.values()
+        c.send_keys(Keys.ARROW_RIGHT)
+        c.send_keys(Keys.SHIFT, Keys.ARROW_LEFT)  # −1 −10 steps of 0,1
+        keyed = f"{float(dragged[2].replace(',', '.')) - 0.9:.3f}".replace(".", ",")
+        self.assertEqual(self.values()[2], keyed)
+        self.assertEqual(b.switch_to.active_element, c)
+        self.assertEqual([c.get_attribute(f"aria-value{k}") for k in ("now", "min", "max", "text")],
+                         [keyed.replace(",", ".").rstrip("0"), "0.1", "100", keyed])
+        self.assertEqual(c.accessible_name, "Основа c")
+        self.assertEqual(a.accessible_name, "Основа a")
+        c.send_keys(Keys.END)
+        self.assertEqual(self.values()[2], "100,000")
+        c.send_keys(Keys.ESCAPE)  # back to before the keys
+        self.assertEqual(self.values(), dragged)
+        self.assertEqual(b.switch_to.active_element, c)
+        c.send_keys(Keys.HOME)
+        self.assertEqual(self.values()[2], "0,100")
+        self.assert_as_calculated()
+
+        before = self.shown()
+        self.drag(self.handles()[1], 30, 30, release=False)
+        self.assertNotEqual(self.values(), before[0])
+        ActionChains(b).send_keys(Keys.ESCAPE).release().perform()  # as before the drag
+        self.assertEqual(self.shown(), before)
+
+    def test_a_drag_through_the_square(self):
+        """Under b, r the bases made equal give no trapezoid: the working says why, the figure
+        stays while the base moves on past it, and goes once the drag ends there."""
+        b = self.browser
+        self.open("bg-BG")
+        self.click_pair(5)  # b, r
+        self.type_into(1, "10")
+        self.type_into(3, "4")
+        self.calculate()
+        a = self.handles()[1]
+        for _ in range(12):  # a from 16 to 4, the upper base, by steps of 0,1
+            a.send_keys(Keys.SHIFT, Keys.ARROW_LEFT)
+        self.assertEqual(self.values()[1::2], ["4,000", "2,000"])  # b and r; the rest as they were
+        self.assertEqual(self.explanation(), INVALID)
+        self.assertEqual(self.solution()["paragraphs"][-1], "При D = 0 основите са равни (a = c), "
+                         "бедрата са перпендикулярни на тях и фигурата е квадрат, а не трапец.")
+        self.assertEqual(b.switch_to.active_element, a)  # drawn from a and c, the handle there
+        self.assertEqual(a.get_attribute("aria-valuetext"), "4,000")
+        a.send_keys(Keys.ARROW_LEFT)  # 3,9: r = 1,975 rounded, and a square again
+        self.assertEqual(self.values()[1::2], ["3,950", "1,975"])
+        self.assertEqual(self.explanation(), INVALID)
+        a.send_keys(Keys.ARROW_LEFT)  # 3,8: on past it
+        self.assertEqual(self.values()[1::2], ["3,900", "1,949"])
+        self.assertNotEqual(self.explanation(), INVALID)
+        a.send_keys(Keys.ARROW_RIGHT, Keys.ARROW_RIGHT)
+        self.assertEqual(self.values()[1::2], ["4,000", "2,000"])
+        a.send_keys(Keys.SHIFT, Keys.TAB)  # the drag ends on the square: the figure goes
+        self.assertEqual(self.solution()["figures"], 0)
+        self.assertEqual(self.handles(), [])
+        shown = self.shown()
+        self.calculate()
+        self.assertEqual(self.shown(), shown)
 
     def test_printed_on_one_page(self):
         self.open("bg-BG")

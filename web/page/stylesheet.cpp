@@ -47,6 +47,12 @@ std::string DesignStylesheet() {
     css += "#solution{width:" + CssLength(width) + ";font-family:" + FontFamilies() +
            ";font-size:" + CssLength(layout::PixelsOfPoints(design::kFont.points)) +
            ";background:" + CssColour(figure::kPaper) + ";color:" + CssColour(figure::kInk) + "}\n";
+    // The figure's corners that a drag takes: a square target centred on each,
+    // in the page's own pixels, so that it never shrinks below a finger.
+    const std::string target = Number(design::kHandleTarget) + "px";
+    const std::string half = Number(design::kHandleTarget / 2) + "px";
+    css += "#solution figure>span{width:" + target + ";height:" + target + ";margin:-" + half +
+           " 0 0 -" + half + "}\n";
     for (const design::Control& control : design::kControls) {
         css += Selector(control) + "{" + Place(control.rect);
         if (control.background) css += ";background:" + CssColour(*control.background);

@@ -9,8 +9,18 @@
   // The symbols and the grouping of the user's language, asked of Intl. Intl
   // never formats a value itself: the core rounds from the exact binary
   // value, as on the desktop, where Intl would round from the shortest
-  // decimal (1.0005 is really 1.000499…, and shows as 1.000).
+  // decimal (1.0005 is really 1.000499…, and shows as 1.000). Asked again
+  // only when the languages change: a drag calculates at every frame.
+  let format = null;
+  let formatOf = null;
   function numberFormat() {
+    if (formatOf !== navigator.languages.join()) {
+      format = asked();
+      formatOf = navigator.languages.join();
+    }
+    return format;
+  }
+  function asked() {
     // Grouping as the language does.
     const intl = new Intl.NumberFormat(navigator.languages);
     const parts = (value) => intl.formatToParts(value);
@@ -97,8 +107,9 @@
   }
 
   // The working below the window comes from a module of its own, fetched once
-  // the page computes: the core hands each calculation here, and the latest
-  // that comes before the module is written as soon as it is there.
+  // the page computes: the core hands each calculation here (pair -1: none
+  // now), and the latest that comes before the module is written as soon as
+  // it is there. Its figure can then be dragged (figure_drag.js, in working.js).
   const working = (() => {
     let module = null;
     let waiting = null;
@@ -109,17 +120,17 @@
       module._velmora_show_working(pair, first.length, x, y);
     };
     const show = (pair, first, second, x, y) => {
-      waiting = pair < 0 ? null : [pair, first, second, x, y];
-      if (module && waiting) write(waiting);
-      if (module) waiting = null;
+      if (module) write([pair, first, second, x, y]);
+      else waiting = pair < 0 ? null : [pair, first, second, x, y];
     };
-    const load = () => {
+    const load = (core) => {
       const script = document.createElement("script");
       script.src = "working.js";
       script.onload = () => VelmoraWorking({ numberFormat }).then((loaded) => {
         module = loaded;
         if (waiting) write(waiting);
         waiting = null;
+        VelmoraFigureDrag(module, core, address);
         document.documentElement.dataset.working = "ready";
       });
       document.head.append(script);
@@ -147,7 +158,7 @@
     // The page computes: for tests, and for timings of the start (User Timing).
     document.documentElement.dataset.velmora = "ready";
     performance.mark("velmora-ready");
-    working.load();
+    working.load(core);
   });
 
   // Once the page is there, so that keeping its files never delays it.
