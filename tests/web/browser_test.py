@@ -455,6 +455,17 @@ class PageTest(unittest.TestCase):
         shown = self.shown()
         self.calculate()
         self.assertEqual(self.shown(), shown)
+        # A pointer's drag that ends on the square: the figure goes, and the
+        # focus stays in the working that says why, not lost to the page.
+        self.type_into(1, "10")
+        self.type_into(3, "4")
+        self.calculate()
+        a = self.handles()[1]
+        for _ in range(12):
+            a.send_keys(Keys.SHIFT, Keys.ARROW_LEFT)
+        self.drag(a)
+        self.assertEqual(self.handles(), [])
+        self.assertEqual(b.switch_to.active_element.get_attribute("id"), "solution-body")
 
     def test_printed_on_one_page(self):
         self.open("bg-BG")

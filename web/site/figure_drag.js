@@ -34,13 +34,20 @@ function VelmoraFigureDrag(working, core, address) {
     }
     drag = { pointer, x: 0, frame: 0 };
   };
+  // Where the drag ends on invalid data, its figure and handles go: the focus
+  // then stays in the working that says why, rather than falling to the page.
   const end = (cancel) => {
     if (!drag) return;
     cancelAnimationFrame(drag.frame);
     drag = null;
+    const focused = body.contains(document.activeElement);
     working._velmora_drag_end(!cancel);
     if (cancel) core._velmora_cancel_drag();
     body.removeAttribute("aria-busy");
+    if (focused && !body.contains(document.activeElement)) {
+      body.tabIndex = -1;
+      body.focus({ preventScroll: true });
+    }
     address.now();
   };
   const dragging = (event) => drag && drag.pointer === event.pointerId;
