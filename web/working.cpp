@@ -18,7 +18,7 @@
 
 #include "browser_format.h"
 #include "design.h"
-#include "figure_drag.h"
+#include "figure_dragging.h"
 #include "format_value.h"
 #include "link_html.h"
 #include "solution.h"
@@ -35,27 +35,10 @@ std::u16string& GivenTexts() {
     return texts;
 }
 
-// A figure drawn, and the bases it was drawn with.
-struct Drawn {
-    std::optional<solution::ScaledFigure> figure;
-    double a = 0, c = 0;
-};
-
 // The calculation whose working is shown, and its figure.
 struct Shown {
     Calculation calculation;
-    Drawn drawn;
-};
-
-// A drag under way, of one handle: its grid, the dragged base in steps, the
-// other base as it was at the start; a pointer's, the press's fit and scale.
-struct Drag {
-    Handle handle;
-    solution::Grid grid;
-    long long steps;
-    double other;
-    std::optional<solution::DragStart> pointer;
-    std::array<double, 2> bases;  // a and c, as handed to the core last
+    solution::ShownFigure drawn;
 };
 
 Shown& TheShown() {
@@ -63,53 +46,17 @@ Shown& TheShown() {
     return shown;
 }
 
-std::optional<Drag>& TheDrag() {
-    static std::optional<Drag> drag;
-    return drag;
+solution::FigureDragging& TheDragging() {
+    static solution::FigureDragging dragging;
+    return dragging;
 }
 
-Drag DragOf(Handle handle, std::optional<solution::DragStart> pointer) {
-    const Drawn& drawn = TheShown().drawn;
-    const solution::Grid grid = pointer ? pointer->grid : solution::GridFor(drawn.a, drawn.c);
-    const bool a = handle == Handle::kBaseA;
-    return {handle,
-            grid,
-            grid.StepsOf(a ? drawn.a : drawn.c),
-            a ? drawn.c : drawn.a,
-            pointer,
-            {drawn.a, drawn.c}};
-}
-
-// The bases a and c for the core where the dragged base has moved to another
-// step, or nothing where it has not.
-const double* MovedTo(long long steps) {
-    Drag& drag = *TheDrag();
-    if (steps == drag.steps) return nullptr;
-    drag.steps = steps;
-    const double moved = drag.grid.LengthOf(steps);
-    drag.bases = drag.handle == Handle::kBaseA ? std::array{moved, drag.other}
-                                               : std::array{drag.other, moved};
-    return drag.bases.data();
-}
-
-// The figure of the calculation shown; while a drag is under way, at the
-// scale of its press, and where the boxes give no trapezoid, from the bases
-// dragged to, so that the drag can go on past them.
-Drawn DrawnOf(const solution::Solution& solution) {
-    const Calculation& calculation = TheShown().calculation;
-    const QuantityValues& values = calculation.working.values;
-    const std::optional<Drag>& drag = TheDrag();
-    if (!drag) return {solution.figure, values[kBaseA], values[kBaseC]};
-    const std::optional<solution::FigureScale> kept =
-        drag->pointer ? std::optional(drag->pointer->scale) : std::nullopt;
-    if (calculation.working.outcome == Outcome::kValid) {
-        if (auto figure = solution::ScaledFigureOf(values, calculation.format, kept))
-            return {figure, values[kBaseA], values[kBaseC]};
-    }
-    const auto [a, c] = drag->bases;
-    return {solution::ScaledFigureOf(Work(PairOf(kBaseA, kBaseC), {a, 0, c, 0, 0}).values,
-                                     calculation.format, kept),
-            a, c};
+// The bases a and c for the page, where a drag has moved them; otherwise null.
+const double* Handed(std::optional<solution::Bases> bases) {
+    static std::array<double, 2> handed;
+    if (!bases) return nullptr;
+    handed = {bases->a, bases->c};
+    return handed.data();
 }
 
 // A handle's place, in percent of the drawing.
@@ -119,17 +66,16 @@ figure::Point Percent(const solution::ScaledFigure& figure, figure::Point corner
 
 // The corners' handles, the sliders with their bases and the least and the
 // most the grid lets them take.
-void PlaceHandles(const Drawn& drawn, const NumberFormat& format) {
+void PlaceHandles(const solution::ShownFigure& drawn, const NumberFormat& format) {
     const solution::ScaledFigure& figure = *drawn.figure;
-    const std::optional<Drag>& drag = TheDrag();
-    const solution::Grid grid = drag ? drag->grid : solution::GridFor(drawn.a, drawn.c);
+    const solution::Grid grid = TheDragging().GridOf(drawn);
     const auto slider = [&](double base) {
         return web::dom::SliderValues{base, grid.LengthOf(1), grid.LengthOf(grid.most),
                                       FormatValue(base, format)};
     };
     const auto [A, B, C, D] = figure.corners;
-    const web::dom::SliderValues a = slider(drawn.a);
-    const web::dom::SliderValues c = slider(drawn.c);
+    const web::dom::SliderValues a = slider(drawn.bases.a);
+    const web::dom::SliderValues c = slider(drawn.bases.c);
     web::dom::PlaceHandle(web::kSolutionBodyId, 0, Percent(figure, A));
     web::dom::PlaceHandle(web::kSolutionBodyId, 1, Percent(figure, B), &a);
     web::dom::PlaceHandle(web::kSolutionBodyId, 2, Percent(figure, C), &c);
@@ -139,7 +85,7 @@ void PlaceHandles(const Drawn& drawn, const NumberFormat& format) {
 void ShowTheWorking() {
     Shown& shown = TheShown();
     solution::Solution solution = solution::SolutionOf(shown.calculation);
-    shown.drawn = DrawnOf(solution);
+    shown.drawn = TheDragging().Shown(shown.calculation, solution.figure);
     solution.figure = shown.drawn.figure;
     web::dom::ShowSolution(web::kSolutionBodyId, web::SolutionHtml(solution));
     if (shown.drawn.figure) PlaceHandles(shown.drawn, shown.calculation.format);
@@ -163,7 +109,7 @@ EMSCRIPTEN_KEEPALIVE char16_t* velmora_given_texts(int length) {
 EMSCRIPTEN_KEEPALIVE void velmora_show_working(int pair, int firstLength, double x, double y) {
     if (!IsValidPair(pair)) {
         TheShown() = {};
-        TheDrag().reset();
+        TheDragging().End();
         return;
     }
     const std::u16string& texts = GivenTexts();
@@ -185,43 +131,33 @@ EMSCRIPTEN_KEEPALIVE void velmora_show_working(int pair, int firstLength, double
 // base a, 1 c), its drag begun; or -1, none.
 EMSCRIPTEN_KEEPALIVE int velmora_drag_press(double x, double y, double left, double top,
                                             double width, double height) {
-    const Drawn& drawn = TheShown().drawn;
+    const solution::ShownFigure& drawn = TheShown().drawn;
     if (!drawn.figure) return -1;
-    const solution::FigureFit fit = solution::FitInto(*drawn.figure, left, top, width, height);
     const std::optional<Handle> handle =
-        solution::HandleAt(*drawn.figure, fit, {x, y}, design::kHandleTarget);
-    if (!handle) return -1;
-    TheDrag() =
-        DragOf(*handle, solution::StartDrag(*drawn.figure, fit, *handle, {x, y}, drawn.a, drawn.c));
-    return static_cast<int>(*handle);
+        TheDragging().Press(drawn, solution::FitInto(*drawn.figure, left, top, width, height),
+                            {x, y}, design::kHandleTarget);
+    return handle ? static_cast<int>(*handle) : -1;
 }
 
 // The pointer of the drag at x: the bases a and c, where the dragged base
 // moves to another step; otherwise null.
 EMSCRIPTEN_KEEPALIVE const double* velmora_drag_to(double x) {
-    const std::optional<Drag>& drag = TheDrag();
-    if (!drag || !drag->pointer) return nullptr;
-    const std::optional<long long> steps = solution::BaseStepsAt(x, *drag->pointer);
-    return steps ? MovedTo(*steps) : nullptr;
+    return Handed(TheDragging().PointerAt(x));
 }
 
 // A key on handle's slider (a StepKey, ten steps where `tenfold`): its drag
 // by keys goes on, or begins where another handle's or none is under way;
 // the bases as velmora_drag_to gives them. Keys do nothing while a pointer drags.
 EMSCRIPTEN_KEEPALIVE const double* velmora_drag_key(int handle, int key, int tenfold) {
-    std::optional<Drag>& drag = TheDrag();
-    if (!TheShown().drawn.figure || handle < 0 || handle > 1 || key < 0 || key > 3) return nullptr;
-    if (drag && drag->pointer) return nullptr;
-    if (!drag || static_cast<int>(drag->handle) != handle) {
-        drag = DragOf(static_cast<Handle>(handle), std::nullopt);
-    }
-    return MovedTo(drag->grid.AfterKey(drag->steps, static_cast<solution::StepKey>(key), tenfold));
+    if (handle < 0 || handle > 1 || key < 0 || key > 3) return nullptr;
+    return Handed(TheDragging().Key(TheShown().drawn, static_cast<Handle>(handle),
+                                    static_cast<solution::StepKey>(key), tenfold));
 }
 
 // The drag is over; where `redraw`, the working shown is written again, its
 // figure fitted anew, or gone where the boxes give no trapezoid.
 EMSCRIPTEN_KEEPALIVE void velmora_drag_end(int redraw) {
-    TheDrag().reset();
+    TheDragging().End();
     if (redraw && IsValidPair(TheShown().calculation.pair)) ShowTheWorking();
 }
 
