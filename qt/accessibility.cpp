@@ -8,6 +8,7 @@ namespace {
 
 constexpr char kDecoration[] = "velmoraDecoration";
 constexpr char kRole[] = "velmoraAccessibleRole";
+constexpr char kValue[] = "velmoraAccessibleValue";
 
 // A widget whose accessible children are only those a reader should meet:
 // shown, and not a decoration painted for the widget itself.
@@ -41,6 +42,17 @@ class AccessibleContainer : public QAccessibleWidget {
     }
 };
 
+// A widget whose value is the text it was given.
+class AccessibleWithValue : public QAccessibleWidget {
+  public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return widget()->property(kValue).toString();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* Interface(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
@@ -50,7 +62,7 @@ QAccessibleInterface* Interface(const QString&, QObject* object) {
     if (presented == QAccessible::Window || presented == QAccessible::Grouping) {
         return new AccessibleContainer(widget, presented);
     }
-    return new QAccessibleWidget(widget, presented);
+    return new AccessibleWithValue(widget, presented);
 }
 
 }  // namespace
@@ -61,6 +73,13 @@ void InstallAccessibility() {
 
 void PresentAs(QWidget* widget, QAccessible::Role role) {
     widget->setProperty(kRole, static_cast<int>(role));
+}
+
+void SetAccessibleValue(QWidget* widget, const QString& value) {
+    if (widget->property(kValue).toString() == value) return;
+    widget->setProperty(kValue, value);
+    QAccessibleValueChangeEvent changed(widget, value);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void MarkAsDecoration(QWidget* widget) {

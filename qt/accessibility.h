@@ -18,6 +18,10 @@ void InstallAccessibility();
 // first in the widget's constructor: Qt keeps the first interface it makes.
 void PresentAs(QWidget* widget, QAccessible::Role role);
 
+// The value a reader says of a picture that moves (its text, not a number),
+// told to readers as it changes.
+void SetAccessibleValue(QWidget* widget, const QString& value);
+
 // Keeps a widget that only paints part of another out of the accessible tree.
 void MarkAsDecoration(QWidget* widget);
 

@@ -160,11 +160,11 @@ void VelmoraWindow::SetExplanation(const std::u16string& text) {
 }
 
 void VelmoraWindow::ShowWorking(const Calculation& calculation) {
-    working_.Show(solution::SolutionOf(calculation));
+    working_.Show(calculation);
 }
 
 void VelmoraWindow::ClearWorking() {
-    working_.Show(std::nullopt);
+    working_.Clear();
 }
 
 }  // namespace velmora

@@ -54,11 +54,11 @@ class VelmoraWindow : public QWidget, private WindowControls {
 
     std::array<QWidget*, design::kControlCount> widgets_{};  // in the table's order
     QButtonGroup* commands_ = nullptr;
-    WorkingPane working_{this};  // beside the controls, where the window is wide enough
 
     // Regional settings, read again when the system reports a change.
     NumberFormat numberFormat_ = SystemNumberFormat();
     WindowLogic logic_;
+    WorkingPane working_{this, logic_};  // beside the controls, where the window is wide enough
 };
 
 }  // namespace velmora

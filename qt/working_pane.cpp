@@ -84,7 +84,7 @@ void WorkingPane::Create() {
     sheet_ = new WorkingSheet(window_, text_);
     sheet_->hide();
     sheet_->lower();  // under the lines and the figure
-    figure_ = new ScaledFigureView(window_, model_);
+    figure_ = new ScaledFigureView(window_, model_, drag_);
     figure_->hide();
 }
 
@@ -98,11 +98,9 @@ int WorkingPane::LineHeight() const {
     return QFontMetrics(window_->font()).lineSpacing();
 }
 
-void WorkingPane::Fill(const std::u16string& lines, const solution::ScaledFigure* figure) {
+void WorkingPane::Fill(const std::u16string& lines, const solution::ScaledFigure*) {
     text_->setPlainText(ToQString(lines));
-    figure_->setAccessibleName(figure ? ToQString(figure->title) : QString());
-    figure_->setAccessibleDescription(ToQString(model_.Description()));
-    figure_->update();
+    figure_->Filled();
 }
 
 void WorkingPane::Place(const design::WorkingPaneLayout& laid, bool withFigure) {
@@ -127,6 +125,14 @@ void WorkingPane::Hide() {
 
 bool WorkingPane::HasFocus() const {
     return window_->focusWidget() == text_;
+}
+
+bool WorkingPane::FigureHasFocus() const {
+    return window_->focusWidget() == figure_;
+}
+
+void WorkingPane::FocusLines() {
+    text_->setFocus(Qt::OtherFocusReason);
 }
 
 // Qt does it itself as the text box is hidden: the focus goes on to the

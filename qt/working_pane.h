@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include "figure_drag_input.h"
 #include "solution.h"
 #include "working_pane_model.h"
 
@@ -21,11 +22,13 @@ class WorkingSheet;
 
 class WorkingPane final : private solution::PaneControls {
   public:
-    // In `window`, after its other controls (and so after them in the tab order).
-    explicit WorkingPane(QWidget* window) : window_(window) {}
+    // In `window`, after its other controls (and so after them in the tab
+    // order); its figure's drag is calculated by `logic`.
+    WorkingPane(QWidget* window, WindowLogic& logic) : window_(window), drag_(model_, logic) {}
 
     // The working of a calculation, or nothing: the line that says what will appear.
-    void Show(std::optional<solution::Solution> solution) { model_.Show(std::move(solution)); }
+    void Show(const Calculation& calculation) { model_.Show(calculation); }
+    void Clear() { model_.Show(std::nullopt); }
     // Shows the pane where the window is wide enough for it, hides it where not.
     void LayOut();
 
@@ -39,12 +42,15 @@ class WorkingPane final : private solution::PaneControls {
     void Hide() override;
     bool HasFocus() const override;
     void FocusNextOutside() override;
+    bool FigureHasFocus() const override;
+    void FocusLines() override;
 
     QWidget* window_;
     WorkingSheet* sheet_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
     ScaledFigureView* figure_ = nullptr;
     solution::WorkingPaneModel model_{*this, u"\n"};
+    solution::FigureDragInput drag_;
 };
 
 }  // namespace velmora

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "figure_dragging.h"
 #include "scaled_figure.h"
 #include "solution.h"
 #include "working_layout.h"
@@ -33,6 +34,8 @@ class PaneControls {
     virtual void Place(const design::WorkingPaneLayout& laid, bool withFigure) = 0;
     virtual void Hide() = 0;
     virtual bool HasFocus() const = 0;  // the keyboard focus on one of them
+    virtual bool FigureHasFocus() const = 0;
+    virtual void FocusLines() = 0;
     // The focus on the next control in the tab order outside the pane.
     virtual void FocusNextOutside() = 0;
 };
@@ -46,6 +49,8 @@ class WorkingPaneModel {
     // appear. Followed even while the pane is hidden or not yet made; where it
     // is made: filled, then laid out again, since the figure follows the lines.
     void Show(std::optional<Solution> solution);
+    // A calculation's working, its figure as a drag under way draws it.
+    void Show(const Calculation& calculation);
     // The pane in a client area of this size at `dpi`: made the first time
     // there is room for it, then placed; where there is none, hidden, the
     // focus first moved out of it, so that it never falls to the window itself.
@@ -61,15 +66,40 @@ class WorkingPaneModel {
     std::optional<FigureFit> Fit() const;
     // The figure in words for screen readers; empty where none is drawn.
     const std::u16string& Description() const { return description_; }
+    // The bases drawn, as a screen reader reads the figure's value; empty
+    // where none is drawn.
+    std::u16string Value() const;
+    // The figure's name, which says how the keys move it; empty where none is drawn.
+    std::u16string Name() const;
+
+    // The figure moved by its corners (FigureDragInput hands the events on),
+    // at points in pixels of the figure's rectangle: a press, the handle
+    // whose corner it took; a pointer's drag at x, or a key on a handle, the
+    // bases it moves to, where it moves them.
+    std::optional<Handle> Press(figure::Point at);
+    std::optional<Handle> HandleUnder(figure::Point at) const;  // for the pointer's shape
+    std::optional<Bases> DragTo(double x);
+    std::optional<Bases> Key(Handle handle, StepKey key, bool tenfold);
+    bool Dragging() const { return dragging_.Active(); }
+    bool DraggingByPointer() const { return dragging_.Pointer() != nullptr; }
+    // The drag is over: its calculation drawn again, fitted anew, or without
+    // its figure where the boxes give none.
+    void EndDrag();
 
   private:
     struct Client {
         int width, height, dpi;
     };
 
+    void Written();         // solution_ filled in: the lines and the figure written out
+    double Target() const;  // a corner's target, in pixels
+
     PaneControls& controls_;
     std::u16string lineEnd_;
     std::optional<Solution> solution_;
+    std::optional<Calculation> calculation_;  // the one solution_ works, if any
+    FigureDragging dragging_;
+    Bases bases_;  // of the figure drawn
     std::u16string lines_;
     std::u16string description_;
     bool created_ = false;

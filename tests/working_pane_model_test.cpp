@@ -39,6 +39,8 @@ class RecordedPane final : public PaneControls {
         Call("focus-out");
         focused = false;
     }
+    bool FigureHasFocus() const override { return false; }
+    void FocusLines() override {}
 
   private:
     void Call(const char* what) { calls += calls.empty() ? what : std::string(" ") + what; }

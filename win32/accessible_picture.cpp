@@ -41,11 +41,16 @@ bool IsSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-// The system's own object for the control, with its role and description ours.
+BSTR StringOf(const std::u16string& text) {
+    return Accessibility::Get().allocateString(reinterpret_cast<const OLECHAR*>(text.c_str()));
+}
+
+// The system's own object for the control, with its role, description,
+// value and focus ours.
 class AccessiblePicture final : public IAccessible {
   public:
-    AccessiblePicture(IAccessible* standard, std::u16string description)
-        : standard_(standard), description_(std::move(description)) {}
+    AccessiblePicture(IAccessible* standard, HWND control, PictureWords words)
+        : standard_(standard), control_(control), words_(std::move(words)) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
         if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible)) {
@@ -71,11 +76,20 @@ class AccessiblePicture final : public IAccessible {
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
         if (!IsSelf(child)) return standard_->get_accDescription(child, description);
-        *description = description_.empty()
-                           ? nullptr
-                           : Accessibility::Get().allocateString(
-                                 reinterpret_cast<const OLECHAR*>(description_.c_str()));
-        return description_.empty() ? S_FALSE : S_OK;
+        *description = words_.description.empty() ? nullptr : StringOf(words_.description);
+        return words_.description.empty() ? S_FALSE : S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        if (!IsSelf(child) || words_.value.empty()) return standard_->get_accValue(child, value);
+        *value = StringOf(words_.value);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        const HRESULT result = standard_->get_accState(child, state);
+        if (FAILED(result) || !IsSelf(child) || state->vt != VT_I4) return result;
+        if (GetWindowLongW(control_, GWL_STYLE) & WS_TABSTOP) state->lVal |= STATE_SYSTEM_FOCUSABLE;
+        if (GetFocus() == control_) state->lVal |= STATE_SYSTEM_FOCUSED;
+        return result;
     }
 
     // Everything else as the system answers it.
@@ -105,12 +119,6 @@ class AccessiblePicture final : public IAccessible {
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         return standard_->get_accName(child, name);
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return standard_->get_accValue(child, value);
-    }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        return standard_->get_accState(child, state);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
         return standard_->get_accHelp(child, help);
@@ -157,7 +165,8 @@ class AccessiblePicture final : public IAccessible {
     ~AccessiblePicture() { standard_->Release(); }
 
     IAccessible* standard_;
-    std::u16string description_;
+    HWND control_;
+    PictureWords words_;
     ULONG references_ = 1;
 };
 
@@ -173,7 +182,8 @@ LRESULT CALLBACK AnswerAsPicture(HWND control, UINT message, WPARAM wParam, LPAR
                                         reinterpret_cast<void**>(&standard)))) {
         return CallDefaultSubclass(control, message, wParam, lParam);
     }
-    auto* picture = new AccessiblePicture(standard, *reinterpret_cast<const std::u16string*>(data));
+    auto* picture =
+        new AccessiblePicture(standard, control, *reinterpret_cast<const PictureWords*>(data));
     const LRESULT result = functions.resultFrom(__uuidof(IAccessible), wParam, picture);
     picture->Release();  // the result holds its own reference, where there is one
     // A failure (COM not ready on this thread, say) is no answer: the system's own is.
@@ -185,8 +195,8 @@ LRESULT CALLBACK AnswerAsPicture(HWND control, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-void DescribeAsPicture(HWND control, const std::u16string* description) {
-    InstallSubclass(control, AnswerAsPicture, 0, reinterpret_cast<DWORD_PTR>(description));
+void DescribeAsPicture(HWND control, const PictureWords* words) {
+    InstallSubclass(control, AnswerAsPicture, 0, reinterpret_cast<DWORD_PTR>(words));
 }
 
 }  // namespace velmora::win32

@@ -1,5 +1,6 @@
 // A drawn control as screen readers should meet it: a picture (MSAA's
-// graphic role), named by its window text and described by a text of ours.
+// graphic role), named by its window text, with a description and a value of
+// ours, focusable where it takes the focus.
 #pragma once
 
 #include <windows.h>
@@ -8,8 +9,13 @@
 
 namespace velmora::win32 {
 
+// What a reader says of a picture besides its name; either may be empty.
+struct PictureWords {
+    std::u16string description, value;
+};
+
 // From now on, screen readers asking `control` hear that it is a picture
-// described by `description`, read at each question (so that it can change).
-void DescribeAsPicture(HWND control, const std::u16string* description);
+// with `words`, read at each question (so that they can change).
+void DescribeAsPicture(HWND control, const PictureWords* words);
 
 }  // namespace velmora::win32

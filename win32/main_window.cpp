@@ -46,7 +46,7 @@ std::unique_ptr<MainWindow> MainWindow::Create(HINSTANCE instance, SystemSetting
     if (!self->window_) return nullptr;
     self->density_.Begin(self->window_);
     CreateControls(self->window_, instance, self->density_.Dpi(), self->density_.Font());
-    self->working_.emplace(self->window_, instance, self->density_);
+    self->working_.emplace(self->window_, instance, self->density_, self->logic_);
     self->logic_.Load();
     self->place_.Restore(self->window_);
     return self;

@@ -41,11 +41,11 @@ void MainWindow::SetExplanation(const std::u16string& text) {
 }
 
 void MainWindow::ShowWorking(const Calculation& calculation) {
-    working_->Show(solution::SolutionOf(calculation));
+    working_->Show(calculation);
 }
 
 void MainWindow::ClearWorking() {
-    working_->Show(std::nullopt);
+    working_->Clear();
 }
 
 }  // namespace velmora::win32

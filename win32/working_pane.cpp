@@ -5,6 +5,7 @@
 #include "figure_painter.h"
 #include "gdi.h"
 #include "keyboard.h"
+#include "movable_figure.h"
 #include "texts.h"
 #include "utf16.h"
 #include "window_text.h"
@@ -48,8 +49,10 @@ void WorkingPane::Create() {
                   kWorkingTextId, density_.Font());
     LetTabThrough(text_);
     ReadLikeADocument(text_);
-    figure_ = Child(window_, instance_, L"STATIC", SS_OWNERDRAW, kWorkingFigureId, density_.Font());
-    DescribeAsPicture(figure_, &model_.Description());
+    figure_ = Child(window_, instance_, L"STATIC", WS_TABSTOP | SS_OWNERDRAW | SS_NOTIFY,
+                    kWorkingFigureId, density_.Font());
+    DescribeAsPicture(figure_, &words_);
+    MoveByCorners(figure_, drag_);
 }
 
 // As the text box wraps them: in its font, beside its scroll bar at the
@@ -72,9 +75,18 @@ int WorkingPane::LineHeight() const {
     return metrics.tmHeight;
 }
 
-void WorkingPane::Fill(const std::u16string& lines, const solution::ScaledFigure* figure) {
+// Each step of a drag fills it again: readers are told only what changed.
+void WorkingPane::Fill(const std::u16string& lines, const solution::ScaledFigure*) {
     SetWindowTextW(text_, Wide(lines));
-    SetWindowTextW(figure_, figure ? Wide(figure->title) : L"");
+    const std::u16string name = model_.Name();
+    if (WindowText(figure_) != name) SetWindowTextW(figure_, Wide(name));
+    const PictureWords words{model_.Description(), model_.Value()};
+    const bool described = words.description != words_.description;
+    const bool valued = words.value != words_.value;
+    words_ = words;
+    if (described)
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, figure_, OBJID_CLIENT, CHILDID_SELF);
+    if (valued) NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, figure_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void WorkingPane::Place(const design::WorkingPaneLayout& laid, bool withFigure) {
@@ -90,6 +102,14 @@ void WorkingPane::Hide() {
 
 bool WorkingPane::HasFocus() const {
     return Holds(GetFocus());
+}
+
+bool WorkingPane::FigureHasFocus() const {
+    return figure_ && GetFocus() == figure_;
+}
+
+void WorkingPane::FocusLines() {
+    SetFocus(text_);
 }
 
 // As Qt does, rather than let the focus fall to the window, where nothing shows it.
@@ -136,6 +156,7 @@ bool WorkingPane::PaintFigure(const DRAWITEMSTRUCT& item) const {
         PaintScaledFigure(item.hDC, item.rcItem, density_.Dpi(), GetSysColor(COLOR_WINDOW),
                           GetSysColor(COLOR_WINDOWTEXT), *figure, *fit);
     }
+    if (GetFocus() == figure_) DrawFocusRect(item.hDC, &item.rcItem);
     return true;
 }
 

@@ -12,7 +12,9 @@
 #include <optional>
 #include <string>
 
+#include "accessible_picture.h"
 #include "density.h"
+#include "figure_drag_input.h"
 #include "solution.h"
 #include "working_pane_model.h"
 
@@ -20,11 +22,13 @@ namespace velmora::win32 {
 
 class WorkingPane final : private solution::PaneControls {
   public:
-    WorkingPane(HWND window, HINSTANCE instance, const Density& density)
-        : window_(window), instance_(instance), density_(density) {}
+    // Its figure's drag is calculated by `logic`.
+    WorkingPane(HWND window, HINSTANCE instance, const Density& density, WindowLogic& logic)
+        : window_(window), instance_(instance), density_(density), drag_(model_, logic) {}
 
     // The working of a calculation, or nothing: the line that says what will appear.
-    void Show(std::optional<solution::Solution> solution) { model_.Show(std::move(solution)); }
+    void Show(const Calculation& calculation) { model_.Show(calculation); }
+    void Clear() { model_.Show(std::nullopt); }
     // Shows the pane where the window is wide enough for it, hides it where not.
     void LayOut();
 
@@ -50,6 +54,8 @@ class WorkingPane final : private solution::PaneControls {
     void Hide() override;
     bool HasFocus() const override;
     void FocusNextOutside() override;
+    bool FigureHasFocus() const override;
+    void FocusLines() override;
 
     HWND window_;
     HINSTANCE instance_;
@@ -58,6 +64,8 @@ class WorkingPane final : private solution::PaneControls {
     HWND text_ = nullptr;
     HWND figure_ = nullptr;
     solution::WorkingPaneModel model_{*this, u"\r\n"};
+    solution::FigureDragInput drag_;
+    PictureWords words_;  // the figure's, for screen readers
 };
 
 }  // namespace velmora::win32

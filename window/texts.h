@@ -106,6 +106,12 @@ inline constexpr std::string_view kFigureTitle = "Трапецът ABCD в ма�
 // moved by the corners A and B, and the upper, by C and D.
 inline constexpr std::string_view kBaseAHandle = "Основа a";
 inline constexpr std::string_view kBaseCHandle = "Основа c";
+// The desktop pane's figure, one control for both handles: its name, which
+// says how the keys move it, and its value.
+inline constexpr std::string_view kMovableFigure =
+    "{}: стрелките наляво и надясно променят основа a, надолу и нагоре – основа c, със Shift по "
+    "десет стъпки; Home и End дават най-малката и най-голямата основа a, а с Ctrl – основа c";
+inline constexpr std::string_view kFigureValue = "основа a = {}, основа c = {}";
 inline constexpr std::string_view kFigureDescription =
     "Равнобедрен трапец ABCD: долна основа a = {}, горна основа c = {}, бедра b = {} и вписана "
     "окръжност с радиус r = {}, която допира четирите страни.";

@@ -158,7 +158,9 @@ def scenarios(app, calc):
         "Дадено: a = 1,234.5; c = 4.\n1. b = (a + c) / 2 = (1,234.5 + 4) / 2 = 619.25\n"))
     working = find(app, pyatspi.ROLE_TEXT, "Решение")
     assert working.getState().contains(pyatspi.STATE_SHOWING)
-    figure = find(app, pyatspi.ROLE_IMAGE, "Трапецът ABCD в мащаб")
+    figure = pyatspi.findDescendant(app, lambda n: n is not None and n.getRole() == pyatspi.ROLE_IMAGE
+                                    and n.name.startswith("Трапецът ABCD в мащаб: стрелките"))
+    assert figure is not None, "no picture of the trapezoid to scale that says how its keys move it"
     assert figure.description.startswith("Равнобедрен трапец ABCD: долна основа a = 1,234.500")
     check_tree(app)
     resize_window(465, 430)

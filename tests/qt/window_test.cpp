@@ -26,6 +26,7 @@
 
 #include "design.h"
 #include "qt_text.h"
+#include "scaled_figure.h"
 #include "texts.h"
 #include "velmora_window.h"
 
@@ -480,10 +481,12 @@ TEST_F(WindowTest, NumbersReadAsTheRegionWritesThem) {
 
 // What a screen reader finds among the window's objects: the one with this
 // name, or null.
+// The window's accessible child of that name, or whose name begins with it and a colon.
 QAccessibleInterface* AccessibleNamed(QWidget& window, const QString& name) {
     QAccessibleInterface* top = QAccessible::queryAccessibleInterface(&window);
     for (int i = 0; i < top->childCount(); ++i) {
-        if (top->child(i)->text(QAccessible::Name) == name) return top->child(i);
+        const QString named = top->child(i)->text(QAccessible::Name);
+        if (named == name || named.startsWith(name + QLatin1Char(':'))) return top->child(i);
     }
     return nullptr;
 }
@@ -517,6 +520,9 @@ TEST_F(WindowTest, WidenedItShowsTheWorking) {
               "Отговор: a = 6; b = 5; c = 4; r = √6 ≈ 2.449; P = 20.\n");
     ASSERT_NE(figure(), nullptr);
     EXPECT_EQ(figure()->role(), QAccessible::Graphic);
+    EXPECT_TRUE(figure()->text(QAccessible::Name).contains(QStringLiteral("надолу и нагоре")));
+    EXPECT_EQ(figure()->text(QAccessible::Value).toStdString(),
+              "основа a = 6.000, основа c = 4.000");
     EXPECT_TRUE(figure()
                     ->text(QAccessible::Description)
                     .startsWith(QStringLiteral("Равнобедрен трапец ABCD: долна основа a = 6.000")));
@@ -670,6 +676,96 @@ TEST_F(WindowTest, EveryControlHasAnAccessibleName) {
     EXPECT_EQ(Find(QStringLiteral("Command1_1"))->accessibleName().toStdString(), "Изчисти");
     EXPECT_FALSE(List()->accessibleName().isEmpty());
     EXPECT_FALSE(Explanation()->accessibleName().isEmpty());
+}
+
+// The figure of the working moved by a corner with the mouse and by the
+// keys: each step the boxes and the working are what Calculate gives for
+// those boxes; Escape puts back the boxes from before the drag.
+TEST_F(WindowTest, FigureMovesByItsCorners) {
+    TypeInto(0, "16");
+    TypeInto(2, "4");
+    ClickCommand(kCalculateCommand);
+    window.resize(900, 560);
+    QAccessibleInterface* reader = AccessibleNamed(window, QStringLiteral("Трапецът ABCD в мащаб"));
+    ASSERT_NE(reader, nullptr);
+    auto* figure = qobject_cast<QWidget*>(reader->object());
+    auto* working = Find<QPlainTextEdit>(QStringLiteral("Working"));
+    // A corner of the trapezoid a, c where the pane draws it now, and a point
+    // so many lengths right of it at that scale.
+    struct Corner {
+        QPoint at;
+        double perLength;
+        QPoint Along(double lengths) const {
+            return at + QPoint(static_cast<int>(std::lround(lengths * perLength)), 0);
+        }
+    };
+    const auto corner = [&](double a, double c, int i) {
+        const solution::ScaledFigure drawn =
+            *solution::ScaledFigureOf({a, (a + c) / 2, c, std::sqrt(a * c) / 2, 2 * (a + c)}, {});
+        const solution::FigureFit fit =
+            solution::FitInto(drawn, 0, 0, figure->width(), figure->height());
+        const figure::Point at = fit.At(drawn.corners[static_cast<std::size_t>(i)]);
+        return Corner{{static_cast<int>(std::lround(at.x)), static_cast<int>(std::lround(at.y))},
+                      drawn.scale.unitsPerLength * fit.scale};
+    };
+    // What Calculate writes for the boxes as they stand, and the working then.
+    const auto expectCalculated = [&](const char* a, const char* c) {
+        EXPECT_EQ(Box(0)->text().toStdString(), a);
+        EXPECT_EQ(Box(2)->text().toStdString(), c);
+        const QString lines = working->toPlainText();
+        Texts boxes;
+        std::array<std::string, kQuantityCount> shown;
+        for (int k = 0; k < kQuantityCount; ++k) shown[k] = Box(k)->text().toStdString();
+        for (int k = 0; k < kQuantityCount; ++k) boxes[k] = shown[k].c_str();
+        ClickCommand(kCalculateCommand);
+        ExpectBoxes(boxes);
+        EXPECT_EQ(working->toPlainText(), lines);
+    };
+
+    const Corner B = corner(16, 4, 1);  // the base a
+    QTest::mousePress(figure, Qt::LeftButton, {}, B.at);
+    EXPECT_EQ(QApplication::focusWidget(), figure);
+    QTest::mouseMove(figure, B.Along(1));  // a grows by twice the pointer's way
+    EXPECT_EQ(Box(0)->text().toStdString(), "18.000");
+    QTest::keyClick(figure, Qt::Key_Escape);
+    QTest::mouseRelease(figure, Qt::LeftButton, {}, B.Along(1));
+    expectCalculated("16.000", "4.000");
+
+    const Corner D = corner(16, 4, 3);  // the base c, leftwards
+    QTest::mousePress(figure, Qt::LeftButton, {}, D.at);
+    QTest::mouseMove(figure, D.Along(-0.5));
+    QTest::mouseRelease(figure, Qt::LeftButton, {}, D.Along(-0.5));
+    expectCalculated("16.000", "5.000");
+
+    figure->setFocus();
+    QTest::keyClick(figure, Qt::Key_Right);  // a step of 0.1
+    expectCalculated("16.100", "5.000");
+    figure->setFocus();
+    QTest::keyClick(figure, Qt::Key_Up, Qt::ShiftModifier);  // ten steps
+    QTest::keyClick(figure, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(Box(2)->text().toStdString(), "100.000");
+    QTest::keyClick(figure, Qt::Key_Home);  // a's grid now a hundredth of c = 100
+    EXPECT_EQ(Box(0)->text().toStdString(), "1.000");
+    QTest::keyClick(figure, Qt::Key_Escape);
+    expectCalculated("16.100", "5.000");
+
+    // Under b, r the bases made equal give a square, invalid data: the figure
+    // stays while the drag goes on, and goes once it ends there, the focus
+    // kept in the working that says why.
+    ClickPair(5);
+    TypeInto(1, "10");
+    TypeInto(3, "4");
+    ClickCommand(kCalculateCommand);
+    const Corner C = corner(16, 4, 2);  // the base c to 16
+    QTest::mousePress(figure, Qt::LeftButton, {}, C.at);
+    QTest::mouseMove(figure, C.Along(6));
+    EXPECT_EQ(Box(1)->text().toStdString(), "16.000");
+    EXPECT_EQ(Box(3)->text().toStdString(), "8.000");
+    EXPECT_TRUE(figure->isVisible());
+    QTest::mouseRelease(figure, Qt::LeftButton, {}, C.Along(6));
+    EXPECT_FALSE(figure->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), working);
+    EXPECT_TRUE(working->toPlainText().contains(QStringLiteral("≤ 0")));
 }
 
 }  // namespace

@@ -8,11 +8,14 @@
 #include <oleacc.h>
 
 #include <array>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "design.h"
+#include "scaled_figure.h"
 #include "test_text.h"
 #include "texts.h"
 #include "window_driver.h"
@@ -538,8 +541,8 @@ std::string AccessibleName(HWND control) {
 
 // What a screen reader hears of a control: its name, role and description.
 struct Spoken {
-    std::string name, description;
-    long role = 0;
+    std::string name, description, value;
+    long role = 0, state = 0;
 };
 
 Spoken SpokenOf(HWND control) {
@@ -562,9 +565,17 @@ Spoken SpokenOf(HWND control) {
         spoken.description = Utf8(reinterpret_cast<const char16_t*>(text));
         SysFreeString(text);
     }
+    text = nullptr;
+    if (accessible->get_accValue(self, &text) == S_OK && text) {
+        spoken.value = Utf8(reinterpret_cast<const char16_t*>(text));
+        SysFreeString(text);
+    }
     VARIANT role{};
     if (SUCCEEDED(accessible->get_accRole(self, &role)) && role.vt == VT_I4)
         spoken.role = role.lVal;
+    VARIANT state{};
+    if (SUCCEEDED(accessible->get_accState(self, &state)) && state.vt == VT_I4)
+        spoken.state = state.lVal;
     accessible->Release();
     return spoken;
 }
@@ -611,8 +622,10 @@ TEST_F(MainWindowTest, WidenedItShowsTheWorking) {
     CoInitialize(nullptr);
     EXPECT_EQ(SpokenOf(text).name, "Решение");
     const Spoken picture = SpokenOf(ui.Control(kWorkingFigureId));
-    EXPECT_EQ(picture.name, "Трапецът ABCD в мащаб");
+    EXPECT_EQ(picture.name.rfind("Трапецът ABCD в мащаб: стрелките", 0), 0U) << picture.name;
     EXPECT_EQ(picture.role, ROLE_SYSTEM_GRAPHIC);
+    EXPECT_EQ(picture.value, "основа a = 6.000, основа c = 4.000");
+    EXPECT_TRUE(picture.state & STATE_SYSTEM_FOCUSABLE);
     EXPECT_EQ(picture.description.rfind("Равнобедрен трапец ABCD: долна основа a = 6.000", 0), 0U)
         << picture.description;
     CoUninitialize();
@@ -665,6 +678,100 @@ TEST_F(MainWindowTest, WidenedItShowsTheWorking) {
     DestroyWindow(other);
     ui.SizeClientArea(scaled(465), scaled(430));
     ExpectDesignedLayout(ui, dpi);
+}
+
+// The figure of the working moved by a corner with the mouse and by the
+// keys, at the run's density: each step the boxes and the working are what
+// Calculate gives for those boxes; Escape puts back the boxes from before.
+TEST_F(MainWindowTest, FigureMovesByItsCorners) {
+    const int dpi = ExpectedDpi(ui.window());
+    ui.TypeInto(0, u"16");
+    ui.TypeInto(2, u"4");
+    Calculate();
+    ui.SizeClientArea(MulDiv(900, dpi, 96), MulDiv(560, dpi, 96));
+    const HWND figure = ui.Control(kWorkingFigureId);
+    ASSERT_TRUE(IsWindowVisible(figure));
+    // A corner of the trapezoid a, c where the pane draws it, and the pixels
+    // of a length of 1 there.
+    const auto corner = [&](double a, double c, int i, double* perLength) {
+        const solution::ScaledFigure drawn = *solution::ScaledFigureOf(
+            {a, (a + c) / 2, c, std::sqrt(a * c) / 2, 2 * (a + c)}, NumberFormat{});
+        RECT box;
+        GetClientRect(figure, &box);
+        const solution::FigureFit fit = solution::FitInto(drawn, 0, 0, box.right, box.bottom);
+        if (perLength) *perLength = drawn.scale.unitsPerLength * fit.scale;
+        const figure::Point at = fit.At(drawn.corners[static_cast<std::size_t>(i)]);
+        return POINT{std::lround(at.x), std::lround(at.y)};
+    };
+    const auto cursorX = [] {
+        POINT at{};
+        GetCursorPos(&at);
+        return at.x;
+    };
+    // What Calculate writes for the boxes as they stand, and the working then.
+    const auto expectCalculated = [&](const char* a, const char* c) {
+        EXPECT_EQ(ui.Utf8Text(kText2Id + 0), a);
+        EXPECT_EQ(ui.Utf8Text(kText2Id + 2), c);
+        std::array<std::string, kQuantityCount> shown;
+        Texts boxes;
+        for (int k = 0; k < kQuantityCount; ++k) shown[k] = ui.Utf8Text(kText2Id + k);
+        for (int k = 0; k < kQuantityCount; ++k) boxes[k] = shown[k].c_str();
+        const std::u16string lines = ui.Text(kWorkingTextId);
+        Calculate();
+        ExpectBoxes(boxes);
+        EXPECT_EQ(ui.Text(kWorkingTextId), lines);
+    };
+
+    // B, the base a: it grows by twice the pointer's way, on the grid of 0.1.
+    double perLength = 0;
+    const POINT B = corner(16, 4, 1, &perLength);
+    ui.PressAt(figure, B);
+    EXPECT_EQ(GetFocus(), figure);
+    const long pressed = cursorX();
+    ui.MoveTo(figure, {B.x + std::lround(perLength), B.y});
+    const double moved = 16 + 2.0 * static_cast<double>(cursorX() - pressed) / perLength;
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "%.3f", std::round(moved * 10) / 10);
+    EXPECT_EQ(ui.Utf8Text(kText2Id + 0), expected);
+    ui.Key(VK_ESCAPE);
+    ui.ReleaseAt(figure, {B.x + std::lround(perLength), B.y});
+    EXPECT_EQ(GetFocus(), figure);  // Escape undid the drag, and left the window be
+    expectCalculated("16.000", "4.000");
+
+    // Tab after the working's lines; ← → the base a, ↓ ↑ c, Shift ten steps.
+    SetFocus(ui.Control(kWorkingTextId));
+    ui.Key(VK_TAB);
+    ASSERT_EQ(GetFocus(), figure);
+    ui.Key(VK_RIGHT);
+    ui.Key(VK_UP, true);
+    CoInitialize(nullptr);
+    const Spoken picture = SpokenOf(figure);
+    EXPECT_EQ(picture.value, "основа a = 16.100, основа c = 5.000");
+    EXPECT_TRUE(picture.state & STATE_SYSTEM_FOCUSED);
+    CoUninitialize();
+    ui.Key(VK_END, false, true);
+    EXPECT_EQ(ui.Utf8Text(kText2Id + 2), "100.000");
+    ui.Key(VK_ESCAPE);
+    expectCalculated("16.000", "4.000");
+
+    // Under b, r the bases made equal give a square, invalid data: the figure
+    // stays while the drag goes on; a press and release that moves nothing
+    // ends it, the figure goes, and the focus stays in the working that says why.
+    ui.ClickPair(5);
+    ui.TypeInto(1, u"10");
+    ui.TypeInto(3, u"4");
+    Calculate();
+    SetFocus(ui.Control(kWorkingTextId));
+    ui.Key(VK_TAB);
+    for (int i = 0; i < 12; ++i) ui.Key(VK_UP, true);
+    EXPECT_EQ(ui.Utf8Text(kText2Id + 1), "16.000");
+    EXPECT_EQ(ui.Utf8Text(kText2Id + 3), "8.000");
+    EXPECT_TRUE(IsWindowVisible(figure));
+    const POINT C = corner(16, 16, 2, nullptr);
+    ui.PressAt(figure, C);
+    ui.ReleaseAt(figure, C);
+    EXPECT_FALSE(IsWindowVisible(figure));
+    EXPECT_EQ(GetFocus(), ui.Control(kWorkingTextId));
 }
 
 // A WM_SETFONT sent to the working's lines (each one re-wraps them all).

@@ -88,6 +88,25 @@ void WindowDriver::ClickAt(HWND control, POINT point) {
     Pump();
 }
 
+void WindowDriver::PressAt(HWND control, POINT point) {
+    ClientToScreen(control, &point);
+    Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point),
+          Mouse(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE, point)});
+    Pump();
+}
+
+void WindowDriver::MoveTo(HWND control, POINT point) {
+    ClientToScreen(control, &point);
+    Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point)});
+    Pump();
+}
+
+void WindowDriver::ReleaseAt(HWND control, POINT point) {
+    ClientToScreen(control, &point);
+    Send({Mouse(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE, point)});
+    Pump();
+}
+
 void WindowDriver::Click(HWND control) {
     RECT r;
     GetClientRect(control, &r);

@@ -29,6 +29,11 @@ class WindowDriver {
 
     void Click(HWND control);                       // the middle of it
     void ClickAt(HWND control, POINT clientPoint);  // a point of it
+    // The left button pressed at a point of a control, the pointer moved
+    // there, let go there: a drag, in steps.
+    void PressAt(HWND control, POINT clientPoint);
+    void MoveTo(HWND control, POINT clientPoint);
+    void ReleaseAt(HWND control, POINT clientPoint);
     void Key(WORD virtualKey, bool shift = false, bool control = false);
     void Type(std::u16string_view text);  // as typed characters, any script
     void ClickPair(int pair);             // the list entry, with the mouse
